@@ -1,0 +1,25 @@
+#include "platform/Application.h"
+
+#include "platform/QtDialogs.h"
+
+#include <exception>
+#include <string>
+
+namespace kluvian {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    reporter_ = [](std::string_view text) { QtDialogs().ShowError(text); };
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        reporter_(e.what());
+    } catch (...) {
+        reporter_("Unknown error");
+    }
+    return false;
+}
+
+} // namespace kluvian

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kluvian {
+
+// Time enters the game only through this seam, so tests can fix it.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Milliseconds since an arbitrary start; wraps around like a 32-bit tick counter.
+    virtual std::uint32_t TickCount() const = 0;
+    // Time of day in UTC: milliseconds since midnight, 0 .. 86'399'999.
+    virtual std::uint32_t TimeOfDayMs() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    std::uint32_t TickCount() const override;
+    std::uint32_t TimeOfDayMs() const override;
+};
+
+// A clock that only moves when told to.
+class FakeClock final : public Clock {
+public:
+    std::uint32_t tick = 0;
+    std::uint32_t timeOfDay = 0;
+    std::uint32_t TickCount() const override { return tick; }
+    std::uint32_t TimeOfDayMs() const override { return timeOfDay; }
+};
+
+} // namespace kluvian

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace kluvian {
+
+// The real dialogs: QMessageBox and QInputDialog, centred on the screen, no owner.
+// They run nested event loops, so the game's timers keep firing while they are open.
+class QtDialogs final : public Dialogs {
+public:
+    void ShowMessage(std::string_view caption, std::string_view text, DialogIcon icon) override;
+    std::optional<std::string> AskText(std::string_view caption, std::string_view prompt,
+                                       int maxLength) override;
+    bool AskYesNo(std::string_view caption, std::string_view text) override;
+};
+
+} // namespace kluvian

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace kluvian::test {
+
+// A directory removed at the end of the test, with helpers to put files into it.
+class TempDir {
+public:
+    // The path with a trailing '/'.
+    std::string path() const { return dir_.path().toStdString() + "/"; }
+    std::string file(std::string_view name) const { return path() + std::string(name); }
+    std::string write(std::string_view name, std::string_view bytes) const {
+        const std::string p = file(name);
+        std::ofstream(p, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+        return p;
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace kluvian::test
