@@ -1,0 +1,31 @@
+#include "textures/FileBytes.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace kluvian {
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+    if (!PictureFileExists(path))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return std::nullopt;
+    in.seekg(0);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), size);
+    if (in.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount())); // the file may have shrunk meanwhile
+    return bytes;
+}
+
+bool PictureFileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+} // namespace kluvian

@@ -1,0 +1,70 @@
+#include "DataDirCheck.h"
+
+#include "game/IniFile.h"
+#include "textures/PictureKind.h"
+
+#include <exception>
+#include <new>
+
+namespace kluvian {
+namespace {
+
+constexpr const char* kArea = "BlueMountains";
+
+bool isPowerOfTwo(int n) {
+    return n > 0 && (n & (n - 1)) == 0;
+}
+
+} // namespace
+
+std::vector<std::string> GamePictureFiles(const std::string& dataDir) {
+    const std::string data = dataDir.empty() || dataDir.back() == '/' ? dataDir : dataDir + '/';
+    const std::string area = data + kArea + '/';
+    std::vector<std::string> files{data + "font.tga", data + "cursor.tga"};
+    for (int n = 0; n < 3; ++n)
+        files.push_back(area + "backgroundLayer" + std::to_string(n) + ".tga");
+    for (int n = 0; n < 7; ++n)
+        files.push_back(area + "foregroundLayer" + std::to_string(n) + ".tga");
+    files.push_back(area + "ammo.tga");
+    for (const char* size : {"small", "medium", "big"})
+        files.push_back(area + size + "ChickenFalling.tga");
+
+    const IniFile settings = IniFile::Open(area + "settings.ini");
+    const std::string stems[] = {
+        settings.ReadString("chicken", "smallChickenTextures", "smallChickenRight"),
+        settings.ReadString("chicken", "mediumChickenTextures", "mediumChickenRight"),
+        settings.ReadString("chicken", "bigChickenTextures", "bigChickenRight"),
+    };
+    for (int f = 0; f < 6; ++f)
+        for (const std::string& stem : stems)
+            files.push_back(area + stem + std::to_string(f) + ".tga");
+    return files;
+}
+
+bool CheckDataDir(const std::string& dataDir, std::ostream& out) {
+    bool allLoad = true;
+    for (const std::string& file : GamePictureFiles(dataDir)) {
+        try {
+            const auto result = DecodePictureFile(file);
+            if (!result)
+                continue; // a stem may give a name no reader takes; the game loads nothing
+            if (!result->ok()) {
+                out << file << ": " << result->message << " [" << result->caption << "]\n";
+                allLoad = false;
+            } else if (!isPowerOfTwo(result->picture->width) ||
+                       !isPowerOfTwo(result->picture->height)) {
+                out << file << ": " << result->picture->width << " x " << result->picture->height
+                    << " is not a power of two on each side\n";
+            }
+        } catch (const std::bad_alloc&) {
+            out << file << ": Out of memory\n";
+            allLoad = false;
+        } catch (const std::exception& e) {
+            out << file << ": " << e.what() << '\n';
+            allLoad = false;
+        }
+    }
+    return allLoad;
+}
+
+} // namespace kluvian

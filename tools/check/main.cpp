@@ -1,0 +1,55 @@
+// kluvian-check: checks pictures the way the game reads them, for people who make areas.
+//   kluvian-check DATA_DIR              every picture the game reads from DATA_DIR
+//   kluvian-check --decode PICTURE OUT  one picture decoded to OUT as PAM
+#include "DataDirCheck.h"
+#include "PamFile.h"
+
+#include "textures/PictureKind.h"
+
+#include <exception>
+#include <iostream>
+#include <new>
+#include <string>
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: kluvian-check DATA_DIR\n"
+                 "       kluvian-check --decode PICTURE OUT.pam\n";
+    return 2;
+}
+
+int decode(const std::string& picture, const std::string& out) {
+    try {
+        const auto result = kluvian::DecodePictureFile(picture);
+        if (!result) {
+            std::cerr << picture << ": no reader takes this name (.bmp, .jpg, .tga)\n";
+            return 1;
+        }
+        if (!result->ok()) {
+            std::cerr << result->message << " [" << result->caption << "]\n";
+            return 1;
+        }
+        if (!kluvian::WritePam(out, *result->picture)) {
+            std::cerr << out << ": cannot be written\n";
+            return 2;
+        }
+        return 0;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Out of memory\n";
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+        return 2;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--decode")
+        return decode(argv[2], argv[3]);
+    if (argc != 2 || std::string(argv[1]).starts_with("-"))
+        return usage();
+    return kluvian::CheckDataDir(argv[1], std::cout) ? 0 : 1;
+}
