@@ -1,0 +1,63 @@
+#include "scores/EndGame.h"
+
+#include "platform/CodePage.h"
+#include "platform/Dialogs.h"
+#include "scores/IntegerText.h"
+#include "scores/TFWynik.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <algorithm>
+#include <string>
+
+namespace kluvian {
+namespace {
+
+constexpr int kNameLength = 255;
+
+// A cell must never hold a line break or the byte that ends a text file: either would
+// shift every later cell of the saved file.
+std::string cellText(const QString& text) {
+    std::string bytes = ToCp1250(text);
+    std::replace_if(
+        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n' || c == 0x1A; },
+        '?');
+    return bytes;
+}
+
+} // namespace
+
+void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
+             const std::function<void()>& showTable) {
+    const std::string& lastScore = table.Grid().Cell(3, 10);
+    const auto last = ParseInteger(lastScore);
+    if (!last) {
+        dialogs.ShowError("'" + FromCp1250(lastScore).toStdString() +
+                          "' is not a valid integer value");
+        return;
+    }
+    if (*last >= Score) {
+        // Qt breaks lines at "\n"; a CR before it would show as a stray character.
+        dialogs.ShowMessage({},
+                            "Tym razem wynik jest poza finałową dziesiątką.\n"
+                            "  Następnym razem napewno będzie lepiej.",
+                            DialogIcon::None);
+        return;
+    }
+    const auto name =
+        dialogs.AskText("Gratulacje z dobrego wyniku!", "Podaj więc swoją nazwę", kNameLength);
+    if (!name)
+        return;
+    std::string nameBytes = cellText(QString::fromStdString(*name));
+    nameBytes.resize(std::min(nameBytes.size(), std::size_t(kNameLength)));
+    table.SetCell(1, 10, std::move(nameBytes));
+    table.SetCell(2, 10,
+                  cellText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    table.SetCell(3, 10, std::to_string(Score));
+    table.RankTable();
+    if (showTable)
+        showTable();
+}
+
+} // namespace kluvian

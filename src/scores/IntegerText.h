@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace kluvian {
+
+// Reads a 32-bit signed integer written as optional leading blanks, an optional sign, then
+// decimal digits or a hexadecimal number after "$" or "0x" (either case), with nothing
+// after it. Nothing when the text is anything else or its value lies outside the 32-bit
+// signed range (hexadecimal included: "$80000000" is refused, "-$80000000" accepted).
+std::optional<std::int32_t> ParseInteger(std::string_view text);
+
+} // namespace kluvian

@@ -1,0 +1,161 @@
+#include "scores/TFWynik.h"
+
+#include "platform/Dialogs.h"
+#include "platform/IoError.h"
+#include "platform/Paths.h"
+#include "scores/GridCellDelegate.h"
+#include "scores/GridFile.h"
+#include "scores/ScoreGridModel.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableView>
+
+#include <array>
+
+namespace kluvian {
+namespace {
+
+constexpr std::array<int, 4> kColumnWidths = {30, 136, 84, 55};
+constexpr int kDefaultColumnWidth = 64;
+constexpr int kRowHeight = 24;
+
+// The busy pointer for the whole application while it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, std::string exeDir,
+                 QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      dialogs_(dialogs), randomBelow_(std::move(randomBelow)), exeDir_(std::move(exeDir)),
+      mainWindow_(mainWindow) {
+    setWindowTitle(QStringLiteral("Tabela mistrzów"));
+    setFixedSize(kClientWidth, kClientHeight);
+    // Closing the table only hides it; it must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    setFont(font);
+
+    model_ = new ScoreGridModel(grid_, this);
+    G2 = new QTableView(this);
+    G2->setGeometry(8, 8, 319, 289);
+    G2->setModel(model_);
+    G2->setItemDelegate(new GridCellDelegate(G2));
+    G2->horizontalHeader()->hide();
+    G2->verticalHeader()->hide();
+    G2->setShowGrid(false);
+    QPalette palette = G2->palette();
+    palette.setColor(QPalette::Base, Qt::white); // the area past the last column and row
+    G2->setPalette(palette);
+    G2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    G2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    G2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    G2->setSelectionMode(QAbstractItemView::SingleSelection);
+    G2->setSelectionBehavior(QAbstractItemView::SelectItems);
+    G2->setWordWrap(false);
+    G2->horizontalHeader()->setMinimumSectionSize(1);
+    G2->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    G2->horizontalHeader()->setDefaultSectionSize(kDefaultColumnWidth +
+                                                  GridCellDelegate::kLineWidth);
+    G2->verticalHeader()->setMinimumSectionSize(1);
+    G2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    G2->verticalHeader()->setDefaultSectionSize(kRowHeight + GridCellDelegate::kLineWidth);
+    connect(model_, &QAbstractItemModel::modelReset, this, &TFWynik::applyColumnWidths);
+
+    Dirgrp = new QGroupBox(QStringLiteral(" DirGrip "), this);
+    Dirgrp->setGeometry(0, 224, 89, 57);
+    ascending_ = new QRadioButton(QStringLiteral("Ascending"), Dirgrp);
+    descending_ = new QRadioButton(QStringLiteral("Descending"), Dirgrp);
+    ascending_->setGeometry(8, 16, 78, 17);
+    descending_->setGeometry(8, 34, 78, 17);
+    descending_->setChecked(true);
+    Dirgrp->setVisible(false);
+
+    Button1 = new QPushButton(QStringLiteral("&Zamknij"), this);
+    Button1->setGeometry(128, 304, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, &TFWynik::Button1Click);
+
+    FormCreate();
+}
+
+TFWynik::~TFWynik() = default;
+
+void TFWynik::FormCreate() {
+    grid_ = DefaultScoreTable();
+    ScoreFilePath = exeDir_ + "wynik.ok";
+    model_->Refresh();
+    selectFirstResult();
+    if (!FileExists(ScoreFilePath))
+        return;
+    try {
+        LoadGrid(grid_, ScoreFilePath);
+        model_->Refresh();
+        RankTable();
+    } catch (const IoError& e) {
+        model_->Refresh();
+        selectFirstResult();
+        dialogs_.ShowError(e.what());
+    }
+}
+
+void TFWynik::RankTable() {
+    {
+        const BusyCursor busy;
+        const SortDirection direction =
+            DirgrpItemIndex() == 0 ? SortDirection::Ascending : SortDirection::Descending;
+        SortGrid(grid_, 3, CompareKind::Integer, direction, randomBelow_);
+        for (int r = 1; r < grid_.RowCount(); ++r)
+            grid_.SetCell(0, r, std::to_string(r));
+    }
+    model_->Refresh();
+    selectFirstResult();
+}
+
+void TFWynik::selectFirstResult() {
+    G2->setCurrentIndex(model_->index(grid_.FixedRows(), grid_.FixedCols()));
+}
+
+int TFWynik::DirgrpItemIndex() const {
+    if (ascending_->isChecked())
+        return 0;
+    return descending_->isChecked() ? 1 : -1;
+}
+
+void TFWynik::SetCell(int column, int row, std::string text) {
+    grid_.SetCell(column, row, std::move(text));
+    const QModelIndex index = model_->index(row, column);
+    if (index.isValid())
+        emit model_->dataChanged(index, index);
+}
+
+void TFWynik::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        const QRect over = mainWindow_ ? mainWindow_->frameGeometry()
+                                       : (screen() ? screen()->availableGeometry() : QRect());
+        if (over.isValid())
+            move(over.center() - QPoint(width() / 2, height() / 2));
+    }
+    QWidget::showEvent(event);
+}
+
+void TFWynik::applyColumnWidths() {
+    for (int c = 0; c < int(kColumnWidths.size()) && c < grid_.ColCount(); ++c)
+        G2->setColumnWidth(c, kColumnWidths[std::size_t(c)] + GridCellDelegate::kLineWidth);
+}
+
+} // namespace kluvian

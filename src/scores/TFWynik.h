@@ -1,0 +1,81 @@
+#pragma once
+
+#include "scores/GridSort.h"
+#include "scores/ScoreGrid.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace kluvian {
+
+class Dialogs;
+class ScoreGridModel;
+
+// The score table window "Tabela mistrzów": a tool window that stays on top and is never
+// modal, showing the ten best results in G2. Created hidden; showing and hiding it never
+// changes the table.
+class TFWynik final : public QWidget {
+public:
+    static constexpr int kClientWidth = 335;
+    static constexpr int kClientHeight = 338;
+
+    // Runs FormCreate. exeDir ends in '/'; randomBelow draws the ranking's pivots;
+    // mainWindow (may be null) is what the first showing centres over. Failures of the load
+    // are shown through dialogs.ShowError.
+    TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, std::string exeDir, QWidget* mainWindow);
+    ~TFWynik() override;
+
+    // The defaults, ScoreFilePath, and the file's table ranked if the file exists. A file
+    // that cannot be read is reported in the error box; what was read before stays, the
+    // rest keeps the defaults, and the table is not ranked.
+    void FormCreate();
+
+    // Sorts the result rows by score, highest first (as Dirgrp holds), renumbers the place
+    // column "1".."n" from the top and makes the first result the current cell. Shows the
+    // busy pointer meanwhile.
+    void RankTable();
+
+    // "&Zamknij": hides the window.
+    void Button1Click() { hide(); }
+
+    // The selected index of the invisible direction group: 0 ascending, anything else
+    // (1 unless changed, -1 with nothing selected) descending.
+    int DirgrpItemIndex() const;
+
+    const ScoreGrid& Grid() const { return grid_; }
+    // Writes one cell (code page 1250 bytes) and shows it; outside the grid nothing happens.
+    void SetCell(int column, int row, std::string text);
+
+    // The executable's directory followed by "wynik.ok".
+    std::string ScoreFilePath;
+
+    QTableView* G2 = nullptr;
+    QGroupBox* Dirgrp = nullptr;
+    QPushButton* Button1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void applyColumnWidths();
+    void selectFirstResult();
+
+    Dialogs& dialogs_;
+    RandomBelowFn randomBelow_;
+    std::string exeDir_;
+    QPointer<QWidget> mainWindow_;
+    ScoreGrid grid_;
+    ScoreGridModel* model_ = nullptr;
+    QRadioButton* ascending_ = nullptr;
+    QRadioButton* descending_ = nullptr;
+    bool placed_ = false;
+};
+
+} // namespace kluvian
