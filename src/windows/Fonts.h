@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+
+namespace kluvian {
+
+// Near equivalents, from Debian's DejaVu and Liberation fonts, of the three faces the
+// game's windows were laid out for. Sizes are in pixels so the layouts hold on any DPI.
+
+// The plain window font: a humanist sans of 11 pixels.
+QFont TahomaLike();
+
+// The heavy display font of the loading message: 13 pixels, bold.
+QFont ArialBlackLike();
+
+// The bold dialog font of the help window: 13 pixels, bold.
+QFont SansSerifBold();
+
+} // namespace kluvian

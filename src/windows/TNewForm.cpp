@@ -1,0 +1,117 @@
+#include "windows/TNewForm.h"
+
+#include "windows/Fonts.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace kluvian {
+
+namespace {
+
+template <typename Control>
+Control* Place(QWidget* form, const char* name, QRect geometry, bool visible) {
+    auto* control = new Control(form);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    control->setVisible(visible);
+    return control;
+}
+
+} // namespace
+
+TNewForm::TNewForm(QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowStaysOnTopHint),
+      owner_(owner) {
+    setObjectName(QStringLiteral("NewForm"));
+    setWindowTitle(QStringLiteral("Trwa ładowanie"));
+    setFont(TahomaLike());
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    label1_ = Place<QLabel>(this, "Label1", {0, 0, 266, 18}, true);
+    label1_->setText(QStringLiteral("Poczekaj chwilkę teraz ładuję dane..."));
+    label1_->setFont(ArialBlackLike());
+
+    areasCombo_ = Place<QComboBox>(this, "AreasCombo", {0, 19, 161, 21}, false);
+    areasCombo_->setEditable(false);
+
+    button1_ = Place<QPushButton>(this, "Button1", {168, 19, 252, 25}, false);
+    button1_->setText(QStringLiteral("Go Hunting"));
+    setTabOrder(areasCombo_, button1_);
+
+    preview_ = Place<QLabel>(this, "Preview", {0, 46, 420, 100}, false);
+    preview_->setScaledContents(true);
+
+    gauge1_ = Place<QProgressBar>(this, "Gauge1", {0, 152, 418, 23}, false);
+    gauge1_->setOrientation(Qt::Horizontal);
+    gauge1_->setRange(0, 60);
+    gauge1_->setValue(0);
+    QPalette bar = gauge1_->palette();
+    bar.setColor(QPalette::Highlight, QColor(0, 128, 0));
+    gauge1_->setPalette(bar);
+
+    label2_ = Place<QLabel>(this, "Label2", {120, 176, 190, 13}, false);
+    label2_->setText(QStringLiteral("Use [Alt] for the menu and [H] for help!"));
+
+    connect(button1_, &QPushButton::clicked, this, &TNewForm::Button1Click);
+    FitToVisibleControls();
+    FormCreate();
+}
+
+void TNewForm::FormCreate() {
+    LoadRequested = false;
+    Button1Click();
+}
+
+void TNewForm::FormShow() {
+    gauge1_->setValue(0);
+}
+
+void TNewForm::Button1Click() {
+    LoadRequested = true;
+}
+
+void TNewForm::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        FitToVisibleControls();
+        CentreOverOwner();
+    }
+    QWidget::setVisible(visible);
+}
+
+void TNewForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window restored by the window system is not a new showing.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TNewForm::FitToVisibleControls() {
+    QRect bounds;
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->isHidden())
+            bounds |= control->geometry();
+    setFixedSize(std::max(bounds.right() + 1, 1), std::max(bounds.bottom() + 1, 1));
+}
+
+void TNewForm::CentreOverOwner() {
+    QRect area;
+    if (owner_ != nullptr)
+        area = owner_->window()->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isEmpty())
+        return;
+    // move() places the frame, whose size is known only once the window has been shown.
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+} // namespace kluvian

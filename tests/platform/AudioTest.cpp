@@ -1,0 +1,196 @@
+#include "platform/Audio.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <lame/lame.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kluvian {
+namespace {
+
+constexpr int Rate = 44100;
+
+std::vector<short> Tone(double seconds, double hertz) {
+    std::vector<short> samples(std::size_t(seconds * Rate));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = short(8000 * std::sin(2 * 3.14159265 * hertz * double(i) / Rate));
+    return samples;
+}
+
+void PutLe(std::string& bytes, std::uint32_t value, int count) {
+    for (int i = 0; i < count; ++i)
+        bytes += char((value >> (8 * i)) & 0xFF);
+}
+
+// A 16-bit mono PCM WAV file of a sine tone.
+std::string Wav(double seconds, double hertz) {
+    const std::vector<short> samples = Tone(seconds, hertz);
+    const auto dataBytes = std::uint32_t(samples.size() * 2);
+    std::string bytes = "RIFF";
+    PutLe(bytes, 36 + dataBytes, 4);
+    bytes += "WAVEfmt ";
+    PutLe(bytes, 16, 4);
+    PutLe(bytes, 1, 2);
+    PutLe(bytes, 1, 2);
+    PutLe(bytes, Rate, 4);
+    PutLe(bytes, Rate * 2, 4);
+    PutLe(bytes, 2, 2);
+    PutLe(bytes, 16, 2);
+    bytes += "data";
+    PutLe(bytes, dataBytes, 4);
+    for (const short s : samples)
+        PutLe(bytes, std::uint16_t(s), 2);
+    return bytes;
+}
+
+// A mono MP3 of a sine tone, encoded with LAME.
+std::string Mp3(double seconds) {
+    const std::unique_ptr<lame_global_flags, decltype(&lame_close)> lame(lame_init(), lame_close);
+    lame_set_in_samplerate(lame.get(), Rate);
+    lame_set_num_channels(lame.get(), 1);
+    lame_set_mode(lame.get(), MONO);
+    lame_set_brate(lame.get(), 64);
+    if (lame_init_params(lame.get()) < 0)
+        throw std::runtime_error("LAME refused its parameters");
+    std::vector<short> pcm = Tone(seconds, 440);
+    std::vector<unsigned char> out(pcm.size() * 5 / 4 + 7200);
+    const int body = lame_encode_buffer(lame.get(), pcm.data(), pcm.data(), int(pcm.size()),
+                                        out.data(), int(out.size()));
+    const int tail = lame_encode_flush(lame.get(), out.data() + body, int(out.size()) - body);
+    return std::string(reinterpret_cast<const char*>(out.data()), std::size_t(body + tail));
+}
+
+template <typename Condition> bool WaitFor(Condition condition, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::atomic<int> finishedOnShotChannel{0};
+
+TEST(AudioSystem, FallsBackToTheDummyDriverWhenTheDefaultOneCannotOpen) {
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before != nullptr ? before : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        const AudioSystem audio;
+        EXPECT_EQ(audio.DriverName(), "dummy");
+    }
+    if (before != nullptr)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST(MediaPlayer, OpeningAMissingEmptyOrDamagedFileThrowsAndLeavesItClosed) {
+    const test::TempDir dir;
+    const AudioSystem audio;
+    MediaPlayer player(audio);
+    const std::string good = dir.write("good.mp3", Mp3(0.3));
+    const std::vector<std::string> bad = {
+        dir.file("missing.mp3"),
+        dir.write("empty.mp3", ""),
+        dir.write("damaged.mp3", std::string(4000, '\x5A')),
+        dir.write("cut.mp3", Mp3(0.3).substr(0, 3)),
+    };
+    for (const std::string& path : bad) {
+        player.SetFileName(good);
+        player.Open();
+        player.SetFileName(path);
+        try {
+            player.Open();
+            ADD_FAILURE() << path << " opened";
+        } catch (const std::runtime_error& e) {
+            EXPECT_STRNE(e.what(), "") << path;
+        }
+        EXPECT_FALSE(player.IsOpen()) << path;
+        EXPECT_THROW(player.Play(), std::runtime_error) << path;
+    }
+}
+
+TEST(MediaPlayer, PlaysAnMp3OnceFromTheStartAndStopsAndClosesSafely) {
+    const test::TempDir dir;
+    const AudioSystem audio;
+    MediaPlayer player(audio);
+    player.SetFileName(dir.write("music.mp3", Mp3(0.25)));
+    player.Open();
+    player.Play();
+    EXPECT_TRUE(player.Playing());
+    // Once through, no looping: the dummy device plays in real time.
+    EXPECT_TRUE(WaitFor([&] { return !player.Playing(); }, std::chrono::seconds(5)));
+    player.Play();
+    EXPECT_TRUE(player.Playing());
+    player.Stop();
+    EXPECT_FALSE(player.Playing());
+
+    // Opening again, as every new game does, ends what was playing.
+    player.Play();
+    player.SetFileName(dir.write("other.wav", Wav(2, 330)));
+    player.Open();
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_FALSE(player.Playing());
+
+    player.Close();
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_NO_THROW(player.Stop());
+    EXPECT_NO_THROW(player.Close());
+}
+
+TEST(ShotSound, ASecondShotCutsOffTheFirstOnItsChannel) {
+    const test::TempDir dir;
+    const AudioSystem audio;
+    finishedOnShotChannel = 0;
+    Mix_ChannelFinished([](int channel) {
+        if (channel == ShotSound::Channel)
+            ++finishedOnShotChannel;
+    });
+    ShotSound shot(audio);
+    const std::string first = dir.write("a.wav", Wav(2, 440));
+    const std::string second = dir.write("b.wav", Wav(2, 660));
+
+    ASSERT_TRUE(shot.Play(first));
+    Mix_Chunk* const firstChunk = Mix_GetChunk(ShotSound::Channel);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    ASSERT_TRUE(shot.Play(first));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(Mix_GetChunk(ShotSound::Channel), firstChunk);
+    ASSERT_TRUE(shot.Play(second));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_NE(Mix_GetChunk(ShotSound::Channel), firstChunk);
+    EXPECT_EQ(finishedOnShotChannel, 2);
+    Mix_ChannelFinished(nullptr);
+}
+
+TEST(ShotSound, IsSilentForAnUnreadableFileAndRereadsAChangedOne) {
+    const test::TempDir dir;
+    const AudioSystem audio;
+    ShotSound shot(audio);
+    EXPECT_FALSE(shot.Play(dir.file("missing.wav")));
+    const std::string path = dir.write("shot.wav", "RIFF garbage");
+    EXPECT_FALSE(shot.Play(path));
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    dir.write("shot.wav", Wav(0.5, 440));
+    EXPECT_TRUE(shot.Play(path));
+    EXPECT_EQ(Mix_Playing(ShotSound::Channel), 1);
+    const Uint32 shortBytes = Mix_GetChunk(ShotSound::Channel)->alen;
+    dir.write("shot.wav", Wav(1.5, 440));
+    EXPECT_TRUE(shot.Play(path));
+    EXPECT_EQ(Mix_GetChunk(ShotSound::Channel)->alen, 3 * shortBytes);
+}
+
+} // namespace
+} // namespace kluvian
