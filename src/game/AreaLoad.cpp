@@ -1,0 +1,147 @@
+#include "game/AreaLoad.h"
+
+#include "game/Random.h"
+#include "platform/Paths.h"
+
+#include <array>
+
+namespace kluvian {
+namespace {
+
+struct ColorKey {
+    const char* Key;
+    double Default;
+    RGBColor GameState::*Color;
+    float RGBColor::*Channel;
+};
+
+// In the order they are read.
+constexpr std::array<ColorKey, 12> kColorKeys{{
+    {"scoreR", 0.0, &GameState::ScoreColor, &RGBColor::R},
+    {"scoreG", 1.0, &GameState::ScoreColor, &RGBColor::G},
+    {"scoreB", 0.0, &GameState::ScoreColor, &RGBColor::B},
+    {"timeR", 1.0, &GameState::TimeColor, &RGBColor::R},
+    {"timeG", 0.0, &GameState::TimeColor, &RGBColor::G},
+    {"timeB", 0.0, &GameState::TimeColor, &RGBColor::B},
+    {"helpR", 1.0, &GameState::HelpColor, &RGBColor::R},
+    {"helpG", 0.3, &GameState::HelpColor, &RGBColor::G},
+    {"helpB", 0.0, &GameState::HelpColor, &RGBColor::B},
+    {"fpsR", 0.0, &GameState::FpsColor, &RGBColor::R},
+    {"fpsG", 0.0, &GameState::FpsColor, &RGBColor::G},
+    {"fpsB", 0.0, &GameState::FpsColor, &RGBColor::B},
+}};
+
+constexpr std::array<const char*, kGroups> kStemKey{"smallChickenTextures", "mediumChickenTextures",
+                                                    "bigChickenTextures"};
+constexpr std::array<const char*, kGroups> kStemDefault{"smallChickenRight", "mediumChickenRight",
+                                                        "bigChickenRight"};
+constexpr std::array<const char*, kGroups> kFallingFile{
+    "smallChickenFalling.tga", "mediumChickenFalling.tga", "bigChickenFalling.tga"};
+
+// The slot changes only in one uninterrupted move after the picture has been loaded, and
+// what it named before is freed then: events processed inside the loader (its message box)
+// may run another load into the same slot, and nothing of that may leak or be freed twice.
+void LoadIntoSlot(AreaLoadHost& host, const std::string& path, GLuint& slot) {
+    GLuint fresh = 0;
+    host.LoadTexture(path, fresh);
+    if (fresh == 0)
+        return;
+    const GLuint old = slot;
+    slot = fresh;
+    if (old != 0 && old != fresh)
+        host.DeleteTexture(old);
+}
+
+std::string ReadStem(const GameState& state, int group) {
+    const std::string fallback = kStemDefault[std::size_t(group)];
+    if (!state.Settings)
+        return fallback;
+    return state.Settings->ReadString("chicken", kStemKey[std::size_t(group)], fallback);
+}
+
+void ReadColors(GameState& state) {
+    for (const ColorKey& c : kColorKeys)
+        (state.*c.Color).*c.Channel =
+            static_cast<float>(state.Settings->ReadFloat("colors", c.Key, c.Default));
+}
+
+// Everything that may end the load early. Each bird, slot and setting is looked up anew after
+// every progress step: the events run there may change any of them.
+void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
+    GameState& state = world.State;
+    TextureSlots& tex = world.Textures;
+
+    const std::string music = dir + "music.mp3";
+    if (host.SoundOn() && FileExists(music)) {
+        host.PlayMusic(music);
+        state.MusicOpened = true;
+    }
+    host.ProgressStep();
+
+    for (std::size_t n = 0; n < tex.BackLayerTex.size(); ++n) {
+        LoadIntoSlot(host, dir + "backgroundLayer" + std::to_string(n) + ".tga",
+                     tex.BackLayerTex[n]);
+        host.ProgressStep();
+    }
+    for (std::size_t n = 0; n < tex.FrontLayerTex.size(); ++n) {
+        LoadIntoSlot(host, dir + "foregroundLayer" + std::to_string(n) + ".tga",
+                     tex.FrontLayerTex[n]);
+        host.ProgressStep();
+    }
+
+    state.BackScroll = 0;
+    state.FrontScroll = 0;
+    state.Ammo = 8;
+    LoadIntoSlot(host, dir + "ammo.tga", tex.AmmoTex);
+    host.ProgressStep();
+    state.Score = 0;
+
+    BirdTable& birds = world.Birds;
+    for (int i = 0; i < kBirdsPerGroup; ++i) {
+        for (int g = 0; g < kGroups; ++g)
+            birds(g, i).Spawn(world.Random, state.BackScroll);
+        for (int g = 0; g < kGroups; ++g)
+            birds(g, i).Frame = static_cast<std::int32_t>(world.Random.RandomBelow(6));
+        for (int g = 0; g < kGroups; ++g)
+            birds(g, i).Falling = 0;
+        for (std::size_t g = 0; g < kGroups; ++g) {
+            LoadIntoSlot(host, dir + kFallingFile[g], tex.FallingTex[g]);
+            host.ProgressStep();
+        }
+    }
+
+    for (std::size_t f = 0; f < 6; ++f)
+        for (int g = 0; g < kGroups; ++g) {
+            const std::string path = dir + ReadStem(state, g) + std::to_string(f) + ".tga";
+            LoadIntoSlot(host, path, tex.BirdFrameTex[std::size_t(g)][f]);
+            host.ProgressStep();
+        }
+
+    state.TimeLeft = 90;
+    host.StartGameTimers();
+    host.HideGamePointer();
+    state.Running = true;
+}
+
+} // namespace
+
+std::string AreaDir(const GameState& state) {
+    return state.ExeDir + "data/" + state.AreaName + "/";
+}
+
+void RunAreaLoad(World& world, AreaLoadHost& host) {
+    GameState& state = world.State;
+    state.AreaName = kAreaName;
+    // A copy: a load run by the events of a progress step would otherwise change it midway.
+    const std::string dir = AreaDir(state);
+    state.Settings = IniFile::Open(dir + "settings.ini");
+    ReadColors(state);
+    try {
+        LoadArea(world, host, dir);
+    } catch (...) {
+        host.ShowWarning(kMissingFileWarning);
+    }
+    host.FinishLoad();
+}
+
+} // namespace kluvian

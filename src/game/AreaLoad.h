@@ -1,0 +1,54 @@
+#pragma once
+
+#include "game/GameState.h"
+
+#include <string>
+#include <string_view>
+
+namespace kluvian {
+
+// What the area load needs from the windows around it. The main window implements it; the
+// tests implement it with fakes.
+class AreaLoadHost {
+public:
+    virtual ~AreaLoadHost() = default;
+    // Loads a picture into the slot. A missing picture is reported by the loader itself and
+    // leaves the slot alone; a damaged one may throw.
+    virtual void LoadTexture(const std::string& path, GLuint& slot) = 0;
+    // Frees a texture that no slot names any more.
+    virtual void DeleteTexture(GLuint name) = 0;
+    // Moves the loading gauge on by one and processes pending events, so timers, clicks and
+    // frames run in between.
+    virtual void ProgressStep() = 0;
+    // The sound switch of the menu.
+    virtual bool SoundOn() const = 0;
+    // Opens the music file (throws when it cannot) and plays it once from the start.
+    virtual void PlayMusic(const std::string& path) = 0;
+    // Starts the flight step and the countdown timers.
+    virtual void StartGameTimers() = 0;
+    // Hides the system pointer over the drawing; the game draws its own cross-hair.
+    virtual void HideGamePointer() = 0;
+    // A modal warning box with one OK button. The text is UTF-8.
+    virtual void ShowWarning(std::string_view text) = 0;
+    // Hides the loading window, shows the tool bar and unchecks the score table and help
+    // menu items.
+    virtual void FinishLoad() = 0;
+};
+
+inline constexpr std::string_view kAreaName = "BlueMountains";
+inline constexpr std::string_view kMissingFileWarning =
+    "Przynajmniej 1 plik nie został znaleziony!";
+// Progress steps of a complete load: music, 3 + 7 layers, cartridge, 30 falling pictures,
+// 18 flight frames.
+inline constexpr int kLoadSteps = 60;
+
+// The directory of the current area's files, with a trailing '/'.
+std::string AreaDir(const GameState& state);
+
+// Loads the area and starts a new game. The caller has already cleared the request flag.
+// Any exception after the settings have been read ends the load with the missing-file
+// warning; the host's FinishLoad runs in every case. A texture that a load replaces in its
+// slot is deleted through the host as soon as the slot names the new one.
+void RunAreaLoad(World& world, AreaLoadHost& host);
+
+} // namespace kluvian

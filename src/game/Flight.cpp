@@ -1,0 +1,102 @@
+#include "game/Flight.h"
+
+#include "game/Random.h"
+
+namespace kluvian {
+namespace {
+
+constexpr long double kWorldWidth = 2400;
+constexpr long double kWorldHeight = 600;
+constexpr long double kFallPerStep = 8;
+
+// Draws made as signed integers first: a negated zero must stay a plain zero.
+std::int32_t Draw(GameRandom& random, std::uint32_t n) {
+    return static_cast<std::int32_t>(random.RandomBelow(n));
+}
+
+bool OutOfWorld(const TChicken& bird, long double backScroll) {
+    const long double size = bird.Size;
+    return bird.X > backScroll + kWorldWidth + size || bird.X < backScroll - size ||
+           bird.Y > kWorldHeight + size || bird.Y < -size;
+}
+
+template <typename Phase> void ForEachGroup(BirdTable& birds, int i, Phase phase) {
+    for (int g = 0; g < kGroups; ++g)
+        phase(birds(g, i));
+}
+
+} // namespace
+
+void TChicken::Spawn(GameRandom& random, long double BackScroll) {
+    Falling = 0;
+    random.ReseedFromClock();
+    const std::int32_t side = Draw(random, 4);
+    if (side == 0 || side == 1) {
+        if (side == 0) {
+            X = BackScroll - Size;
+            DX = Draw(random, 5) + 1;
+        } else {
+            X = BackScroll + kWorldWidth;
+            DX = -(Draw(random, 5) + 1);
+        }
+        if (Draw(random, 2) == 0) {
+            Y = Draw(random, 300);
+            DY = Draw(random, 2);
+        } else {
+            Y = 300 + Draw(random, 300);
+            DY = -Draw(random, 2);
+        }
+    } else {
+        if (side == 2) {
+            Y = kWorldHeight;
+            DY = -(Draw(random, 2) + 1);
+        } else {
+            Y = -Size;
+            DY = Draw(random, 2) + 1;
+        }
+        // The horizontal place of a top or bottom entry ignores the pan offset.
+        if (Draw(random, 2) == 0) {
+            X = Draw(random, 1200);
+            DX = Draw(random, 5) + 1;
+        } else {
+            X = 1200 + Draw(random, 1200);
+            DX = -(Draw(random, 5) + 1);
+        }
+    }
+}
+
+std::int32_t NextFrame(std::int32_t f) {
+    return f + 1 <= 5 ? f + 1 : 0;
+}
+
+void ProceedStep(World& world) {
+    BirdTable& birds = world.Birds;
+    GameState& state = world.State;
+    for (int i = 0; i < kBirdsPerGroup; ++i) {
+        ForEachGroup(birds, i, [&](TChicken& b) {
+            if (b.Falling == 1) {
+                b.Spawn(world.Random, state.BackScroll);
+                b.Falling = 0;
+            }
+        });
+        ForEachGroup(birds, i, [](TChicken& b) {
+            if (b.Falling > 0)
+                --b.Falling;
+        });
+        ForEachGroup(birds, i, [](TChicken& b) { b.Frame = NextFrame(b.Frame); });
+        ForEachGroup(birds, i, [&](TChicken& b) {
+            if (OutOfWorld(b, state.BackScroll))
+                b.Spawn(world.Random, state.BackScroll);
+        });
+        ForEachGroup(birds, i, [&](TChicken& b) {
+            if (b.Falling == 0) {
+                b.X += b.DX;
+                b.Y += b.DY;
+            } else {
+                b.Y -= kFallPerStep * static_cast<long double>(state.FrameFactor);
+            }
+        });
+    }
+}
+
+} // namespace kluvian

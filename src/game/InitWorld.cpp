@@ -1,0 +1,44 @@
+#include "game/InitWorld.h"
+
+namespace kluvian {
+namespace {
+
+void ResetFields(GameState& state) {
+    state.TimeLeft = 0;
+    state.PickMode = false;
+    state.ShotScale = 1.0f;
+    state.ShotPhase = 0;
+}
+
+void CreateBirds(BirdTable& birds) {
+    for (int i = 0; i < kBirdsPerGroup; ++i)
+        for (int g = 0; g < kGroups; ++g) {
+            TChicken bird;
+            bird.Id = kFirstId[std::size_t(g)] + i;
+            bird.Size = kBirdSize[std::size_t(g)];
+            birds(g, i) = bird;
+        }
+}
+
+} // namespace
+
+void InitWorld(World& world, const std::string& exeDir, const TextureLoadFn& loadTexture) {
+    GameState& state = world.State;
+    world.Random.ReseedFromClock();
+    state.ExeDir = exeDir;
+    if (!state.ExeDir.empty() && state.ExeDir.back() != '/')
+        state.ExeDir += '/';
+    try {
+        loadTexture(state.ExeDir + "data/" + "font.tga", world.Textures.FontTex);
+        loadTexture(state.ExeDir + "data/" + "cursor.tga", world.Textures.CursorTex);
+    } catch (...) {
+        // Id 0 would make every bird a hit for a shot at the empty background.
+        ResetFields(state);
+        CreateBirds(world.Birds);
+        throw;
+    }
+    ResetFields(state);
+    CreateBirds(world.Birds);
+}
+
+} // namespace kluvian

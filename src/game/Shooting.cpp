@@ -1,0 +1,42 @@
+#include "game/Shooting.h"
+
+namespace kluvian {
+
+void Reload(GameState& state) {
+    if (state.Ammo != 0)
+        state.Score -= kReloadPenalty;
+    state.Ammo = kMagazine;
+}
+
+void ResolveShot(World& world, std::uint8_t pickedRed) {
+    GameState& state = world.State;
+    if (state.Ammo <= 0)
+        return;
+    for (int i = 0; i < kBirdsPerGroup; ++i)
+        for (int g = 0; g < kGroups; ++g) {
+            TChicken& bird = world.Birds(g, i);
+            if (bird.Id == pickedRed && bird.Falling == 0) {
+                bird.Falling = kFallSteps;
+                state.Score += HitPoints[std::size_t(g)];
+            }
+        }
+    state.ShotScale = 1.01f;
+    state.ShotPhase = 1;
+    if (pickedRed == 0)
+        state.Score -= kMissPenalty;
+    --state.Ammo;
+}
+
+std::string ShotSoundPath(const GameState& state) {
+    return state.ExeDir + "data/" + state.AreaName + "/gunshot.wav";
+}
+
+bool CountDownTick(GameState& state) {
+    --state.TimeLeft;
+    if (state.TimeLeft > 0)
+        return false;
+    state.Running = false;
+    return true;
+}
+
+} // namespace kluvian

@@ -1,0 +1,364 @@
+#include "game/AreaLoad.h"
+
+#include "game/Flight.h"
+#include "game/FrameRules.h"
+#include "game/InitWorld.h"
+#include "game/Shooting.h"
+#include "platform/Paths.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+namespace kluvian {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Stands in for the main window: a "texture" is any file not reading "damaged"; a missing one
+// is noted as the loader's own message. Keeps the set of live texture names.
+class FakeHost final : public AreaLoadHost {
+public:
+    int gauge = 0;
+    std::vector<std::string> loaded;
+    std::vector<int> loadsAtStep; // textures loaded so far, at each progress step
+    std::vector<std::string> loaderMessages;
+    std::set<GLuint> live;
+    int badDeletes = 0;
+    bool sound = true;
+    std::vector<std::string> played;
+    int timerStarts = 0;
+    bool countdownOn = false;
+    bool pointerHidden = false;
+    std::vector<std::string> warnings;
+    int finished = 0;
+    std::function<void(int step)> onProgress;
+    std::function<void()> onLoaderMessage; // the loader's message box runs events too
+
+    void LoadTexture(const std::string& path, GLuint& slot) override {
+        if (!FileExists(path)) {
+            loaderMessages.push_back(path);
+            if (onLoaderMessage)
+                onLoaderMessage();
+            return;
+        }
+        if (ReadAll(path) == "damaged")
+            throw std::runtime_error("Read beyond end of file");
+        loaded.push_back(path);
+        slot = nextName_++;
+        live.insert(slot);
+    }
+    void DeleteTexture(GLuint name) override {
+        if (live.erase(name) == 0)
+            ++badDeletes;
+    }
+    void ProgressStep() override {
+        ++gauge;
+        loadsAtStep.push_back(int(loaded.size()));
+        if (onProgress)
+            onProgress(gauge);
+    }
+    bool SoundOn() const override { return sound; }
+    void PlayMusic(const std::string& path) override {
+        if (ReadAll(path) == "damaged")
+            throw std::runtime_error("music cannot be opened");
+        played.push_back(path);
+    }
+    void StartGameTimers() override {
+        ++timerStarts;
+        countdownOn = true;
+    }
+    void HideGamePointer() override { pointerHidden = true; }
+    void ShowWarning(std::string_view text) override { warnings.emplace_back(text); }
+    void FinishLoad() override { ++finished; }
+
+    // Starts the records afresh; the live textures stay.
+    void ForgetRecords() {
+        gauge = timerStarts = finished = 0;
+        loaded.clear();
+        loadsAtStep.clear();
+        loaderMessages.clear();
+        played.clear();
+        warnings.clear();
+        pointerHidden = countdownOn = false;
+    }
+
+private:
+    GLuint nextName_ = 1;
+};
+
+std::vector<GLuint> AllSlots(const TextureSlots& t) {
+    std::vector<GLuint> all(t.BackLayerTex.begin(), t.BackLayerTex.end());
+    all.insert(all.end(), t.FrontLayerTex.begin(), t.FrontLayerTex.end());
+    all.push_back(t.AmmoTex);
+    all.insert(all.end(), t.FallingTex.begin(), t.FallingTex.end());
+    for (const auto& frames : t.BirdFrameTex)
+        all.insert(all.end(), frames.begin(), frames.end());
+    return all;
+}
+
+struct AreaLoadTest : ::testing::Test {
+    test::TempDir dir;
+    FakeClock clock;
+    World world{clock};
+    FakeHost host;
+    std::string area = dir.path() + "data/BlueMountains/";
+
+    void SetUp() override {
+        clock.timeOfDay = 12'345'678;
+        std::filesystem::create_directories(area);
+        InitWorld(world, dir.path(), [](const std::string&, GLuint&) {});
+    }
+    void Put(const std::string& name, const std::string& bytes = "picture") {
+        std::ofstream(area + name, std::ios::binary) << bytes;
+    }
+    void PutAllPictures(const std::array<std::string, 3>& stems = {
+                            "smallChickenRight", "mediumChickenRight", "bigChickenRight"}) {
+        for (int n = 0; n < 3; ++n)
+            Put("backgroundLayer" + std::to_string(n) + ".tga");
+        for (int n = 0; n < 7; ++n)
+            Put("foregroundLayer" + std::to_string(n) + ".tga");
+        Put("ammo.tga");
+        for (const char* f : {"small", "medium", "big"})
+            Put(std::string(f) + "ChickenFalling.tga");
+        for (const std::string& stem : stems)
+            for (int f = 0; f < 6; ++f)
+                Put(stem + std::to_string(f) + ".tga");
+    }
+    void ExpectGameStarted() {
+        const GameState& s = world.State;
+        EXPECT_TRUE(s.Running);
+        EXPECT_EQ(s.TimeLeft, 90);
+        EXPECT_EQ(s.Ammo, 8);
+        EXPECT_EQ(host.timerStarts, 1);
+        EXPECT_TRUE(host.pointerHidden);
+        EXPECT_TRUE(host.warnings.empty());
+        EXPECT_EQ(host.finished, 1);
+    }
+};
+
+TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrderAndStartsTheGame) {
+    PutAllPictures();
+    Put("music.mp3", "tune");
+    Put("settings.ini", "[Colors]\nSCORER=0.25\nscoreG = 0.5\nscoreB=2\n[colors]\nfpsB=1\n");
+    world.State.Score = 77;
+    world.State.BackScroll = -300;
+    world.State.FrontScroll = -450;
+    RunAreaLoad(world, host);
+
+    std::vector<std::string> expected;
+    for (int n = 0; n < 3; ++n)
+        expected.push_back(area + "backgroundLayer" + std::to_string(n) + ".tga");
+    for (int n = 0; n < 7; ++n)
+        expected.push_back(area + "foregroundLayer" + std::to_string(n) + ".tga");
+    expected.push_back(area + "ammo.tga");
+    for (int i = 0; i < 10; ++i)
+        for (const char* f : {"small", "medium", "big"})
+            expected.push_back(area + f + "ChickenFalling.tga");
+    for (int f = 0; f < 6; ++f)
+        for (const char* g : {"small", "medium", "big"})
+            expected.push_back(area + g + "ChickenRight" + std::to_string(f) + ".tga");
+    EXPECT_EQ(host.loaded, expected);
+    ASSERT_EQ(host.gauge, kLoadSteps);
+    EXPECT_EQ(host.loadsAtStep.front(), 0); // the music's step comes first
+    EXPECT_EQ(host.loadsAtStep.back(), 59); // the last step follows the last frame
+    EXPECT_EQ(host.played, std::vector<std::string>{area + "music.mp3"});
+    EXPECT_TRUE(world.State.MusicOpened);
+    ExpectGameStarted();
+
+    const GameState& s = world.State;
+    EXPECT_EQ(s.AreaName, "BlueMountains");
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.BackScroll, 0);
+    EXPECT_EQ(s.FrontScroll, 0);
+    EXPECT_EQ(s.ScoreColor, (RGBColor{0.25f, 0.5f, 2.0f})); // out of range passes unchanged
+    EXPECT_EQ(s.FpsColor, (RGBColor{0, 0, 1}));
+    EXPECT_EQ(s.TimeColor, (RGBColor{1, 0, 0}));
+
+    for (int i = 0; i < kBirdsPerGroup; ++i)
+        for (int g = 0; g < kGroups; ++g) {
+            const TChicken& b = world.Birds(g, i);
+            EXPECT_EQ(b.Falling, 0);
+            EXPECT_TRUE(b.Frame >= 0 && b.Frame <= 5);
+            EXPECT_NE(b.DX, 0);
+            EXPECT_EQ(b.Id, kFirstId[std::size_t(g)] + i);
+        }
+    for (GLuint name : AllSlots(world.Textures))
+        EXPECT_TRUE(host.live.count(name)) << name;
+    EXPECT_EQ(host.live.size(), 32u); // each falling picture's earlier nine are freed
+    EXPECT_EQ(host.badDeletes, 0);
+}
+
+TEST_F(AreaLoadTest, WithoutSettingsTheDefaultColoursAndFileNamesApply) {
+    PutAllPictures();
+    RunAreaLoad(world, host);
+    const GameState& s = world.State;
+    EXPECT_EQ(s.ScoreColor, (RGBColor{0, 1, 0}));
+    EXPECT_EQ(s.TimeColor, (RGBColor{1, 0, 0}));
+    EXPECT_EQ(s.HelpColor, (RGBColor{1, 0.3f, 0}));
+    EXPECT_EQ(s.FpsColor, (RGBColor{0, 0, 0}));
+    EXPECT_TRUE(host.loaderMessages.empty()); // every default frame name was found
+    EXPECT_TRUE(host.played.empty());
+    ExpectGameStarted();
+}
+
+TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
+    PutAllPictures({"kite", "", "crow"});
+    Put("settings.ini", "[colors]\ntimeR=red\ntimeG=\nhelpG=0.3.1\ntimeB=0.5\n"
+                        "[CHICKEN]\nsmallchickentextures=kite\nmediumChickenTextures=\n"
+                        "bigChickenTextures=crow\n");
+    RunAreaLoad(world, host);
+    EXPECT_EQ(world.State.TimeColor, (RGBColor{1, 0, 0.5f}));
+    EXPECT_EQ(world.State.HelpColor, (RGBColor{1, 0.3f, 0}));
+    EXPECT_TRUE(host.loaderMessages.empty());
+    EXPECT_EQ(std::vector(host.loaded.end() - 18, host.loaded.end() - 15),
+              (std::vector<std::string>{area + "kite0.tga", area + "0.tga", area + "crow0.tga"}));
+    ExpectGameStarted();
+}
+
+TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) {
+    PutAllPictures();
+    Put("music.mp3", "damaged");
+    host.sound = false;
+    RunAreaLoad(world, host);
+    EXPECT_TRUE(host.played.empty());
+    EXPECT_FALSE(world.State.MusicOpened);
+    ExpectGameStarted();
+
+    host.ForgetRecords();
+    host.sound = true;
+    world.State.Running = false;
+    world.State.Ammo = 3;
+    RunAreaLoad(world, host);
+    EXPECT_EQ(host.warnings,
+              std::vector<std::string>{"Przynajmniej 1 plik nie został znaleziony!"});
+    EXPECT_TRUE(host.loaded.empty());
+    EXPECT_EQ(host.gauge, 0);
+    EXPECT_FALSE(world.State.Running);
+    EXPECT_FALSE(world.State.MusicOpened);
+    EXPECT_EQ(world.State.Ammo, 3);
+    EXPECT_EQ(host.timerStarts, 0);
+    EXPECT_EQ(host.finished, 1);
+}
+
+TEST_F(AreaLoadTest, AMissingPictureKeepsItsSlotAndTheGameStillStarts) {
+    PutAllPictures();
+    RunAreaLoad(world, host);
+    const GLuint kept = world.Textures.FrontLayerTex[4];
+    host.ForgetRecords();
+    std::filesystem::remove(area + "foregroundLayer4.tga");
+    RunAreaLoad(world, host);
+    EXPECT_EQ(host.loaderMessages, std::vector<std::string>{area + "foregroundLayer4.tga"});
+    EXPECT_EQ(world.Textures.FrontLayerTex[4], kept);
+    EXPECT_EQ(host.gauge, kLoadSteps);
+    ExpectGameStarted();
+}
+
+TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
+    PutAllPictures();
+    Put("ammo.tga", "damaged");
+    world.State.Running = true;
+    world.State.TimeLeft = 42;
+    world.State.Score = 60;
+    RunAreaLoad(world, host);
+    EXPECT_EQ(host.warnings.size(), 1u);
+    EXPECT_EQ(host.loaded.size(), 10u);
+    EXPECT_EQ(host.gauge, 11);
+    EXPECT_TRUE(world.State.Running);
+    EXPECT_EQ(world.State.TimeLeft, 42);
+    EXPECT_EQ(world.State.Score, 60);
+    EXPECT_EQ(world.State.Ammo, 8); // done before the failure, stays done
+    EXPECT_EQ(host.timerStarts, 0);
+    EXPECT_EQ(host.finished, 1);
+}
+
+TEST_F(AreaLoadTest, ManyLoadsKeepTheNumberOfLiveTexturesConstant) {
+    PutAllPictures();
+    for (int k = 0; k < 25; ++k) {
+        RunAreaLoad(world, host);
+        ASSERT_EQ(host.live.size(), 32u) << "load " << k;
+    }
+    EXPECT_EQ(host.badDeletes, 0);
+    for (GLuint name : AllSlots(world.Textures))
+        EXPECT_TRUE(host.live.count(name));
+}
+
+TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHarm) {
+    PutAllPictures();
+    Put("settings.ini", "[chicken]\nbigChickenTextures=bigChickenRight\n");
+    world.State.Running = true;
+    world.State.TimeLeft = 3; // runs out during the load
+    host.countdownOn = true;
+    world.State.FrameFactor = 1.0;
+    int gamesEnded = 0;
+    bool nested = false;
+    host.onProgress = [&](int step) {
+        clock.timeOfDay += 7;
+        ProceedStep(world);
+        PanStep(world, step % 3 == 0, false, true);
+        ResolveShot(world, std::uint8_t(10 + step % 30));
+        if (step % 4 == 0)
+            Reload(world.State);
+        if (step % 5 == 0 && host.countdownOn && CountDownTick(world.State)) {
+            host.countdownOn = false;
+            ++gamesEnded;
+        }
+        if (step == 30 && !nested) { // a second load run from inside the first
+            nested = true;
+            RunAreaLoad(world, host);
+        }
+    };
+    RunAreaLoad(world, host);
+    EXPECT_EQ(host.gauge, 2 * kLoadSteps);
+    EXPECT_EQ(host.finished, 2);
+    EXPECT_TRUE(host.countdownOn);
+    EXPECT_TRUE(host.warnings.empty());
+    EXPECT_EQ(gamesEnded, 1);
+    EXPECT_TRUE(world.State.Running);
+    EXPECT_EQ(world.State.TimeLeft, 90);
+    EXPECT_EQ(host.badDeletes, 0);
+    EXPECT_EQ(host.live.size(), 32u);
+    for (GLuint name : AllSlots(world.Textures))
+        EXPECT_TRUE(host.live.count(name));
+    for (int i = 0; i < kBirdsPerGroup; ++i)
+        for (int g = 0; g < kGroups; ++g) {
+            const TChicken& b = world.Birds(g, i);
+            EXPECT_EQ(b.Id, kFirstId[std::size_t(g)] + i);
+            EXPECT_EQ(b.Size, kBirdSize[std::size_t(g)]);
+            EXPECT_TRUE(b.Falling >= 0 && b.Falling <= 50);
+            EXPECT_TRUE(b.Frame >= 0 && b.Frame <= 5);
+        }
+}
+
+TEST_F(AreaLoadTest, ALoadRunWhileTheLoaderReportsAMissingPictureFreesNothingTwice) {
+    PutAllPictures();
+    RunAreaLoad(world, host);
+    std::filesystem::remove(area + "foregroundLayer2.tga");
+    bool nested = false;
+    host.onLoaderMessage = [&] {
+        if (nested)
+            return;
+        nested = true;
+        Put("foregroundLayer2.tga");
+        RunAreaLoad(world, host);
+        std::filesystem::remove(area + "foregroundLayer2.tga");
+    };
+    RunAreaLoad(world, host);
+    ASSERT_TRUE(nested);
+    EXPECT_EQ(host.badDeletes, 0);
+    EXPECT_EQ(host.live.size(), 32u);
+    EXPECT_TRUE(host.live.count(world.Textures.FrontLayerTex[2]));
+}
+
+} // namespace
+} // namespace kluvian

@@ -1,0 +1,52 @@
+#include "game/InitWorld.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+namespace kluvian {
+namespace {
+
+TEST(InitWorld, CreatesTheThirtyBirdsAndLoadsTheSharedPictures) {
+    FakeClock clock;
+    clock.timeOfDay = 5000;
+    World world(clock);
+    world.State.ShotScale = 3;
+    world.State.TimeLeft = 12;
+    std::vector<std::string> paths;
+    GLuint next = 7;
+    InitWorld(world, "/opt/kluvian", [&](const std::string& path, GLuint& slot) {
+        paths.push_back(path);
+        slot = next++;
+    });
+    EXPECT_EQ(world.State.ExeDir, "/opt/kluvian/");
+    EXPECT_EQ(paths, (std::vector<std::string>{"/opt/kluvian/data/font.tga",
+                                               "/opt/kluvian/data/cursor.tga"}));
+    EXPECT_EQ(world.Textures.FontTex, 7u);
+    EXPECT_EQ(world.Textures.CursorTex, 8u);
+    EXPECT_EQ(world.Random.State, 5000u);
+    EXPECT_EQ(world.State.ShotScale, 1.0f);
+    EXPECT_EQ(world.State.TimeLeft, 0);
+    std::set<std::int32_t> ids;
+    for (int i = 0; i < kBirdsPerGroup; ++i)
+        for (int g = 0; g < kGroups; ++g) {
+            ids.insert(world.Birds(g, i).Id);
+            EXPECT_EQ(world.Birds(g, i).Size, kBirdSize[std::size_t(g)]);
+        }
+    EXPECT_EQ(ids.size(), 30u);
+    EXPECT_EQ(*ids.begin(), 10);
+    EXPECT_EQ(*ids.rbegin(), 39);
+
+    // A loader that throws still leaves thirty distinct birds behind.
+    World broken(clock);
+    EXPECT_THROW(InitWorld(broken, "/x/",
+                           [](const std::string&, GLuint&) { throw std::runtime_error("x"); }),
+                 std::runtime_error);
+    EXPECT_EQ(broken.Birds(Small, 0).Id, 10);
+    EXPECT_EQ(broken.Birds(Big, 9).Id, 39);
+}
+
+} // namespace
+} // namespace kluvian
