@@ -1,0 +1,294 @@
+#include "DataDir.h"
+
+#include "areagen/Tga.h"
+#include "areagen/Vulture.h"
+#include "textures/TgaDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace kluvian::test {
+namespace {
+
+using areagen::DecodeTgaRows;
+
+const std::string kArea = "BlueMountains/";
+
+std::vector<std::string> AllPictures() {
+    std::vector<std::string> names{"font.tga", "cursor.tga", kArea + "ammo.tga"};
+    for (int n = 0; n < 3; ++n)
+        names.push_back(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
+    for (int n = 0; n < 7; ++n)
+        names.push_back(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
+    for (const char* group : {"small", "medium", "big"}) {
+        names.push_back(kArea + group + "ChickenFalling.tga");
+        for (int f = 0; f < 6; ++f)
+            names.push_back(kArea + group + "ChickenRight" + std::to_string(f) + ".tga");
+    }
+    return names;
+}
+
+bool PowerOfTwo(int n) {
+    return n > 0 && (n & (n - 1)) == 0;
+}
+
+// Rows in stored order, as the game uploads them: row 0 is the bottom of what is shown.
+QImage Rows(const std::string& name) {
+    const QImage rows = DecodeTgaRows(DataFile(name));
+    EXPECT_FALSE(rows.isNull()) << name;
+    return rows;
+}
+
+int InkIn(const QImage& rows, int x0, int y0, int w, int h) {
+    int ink = 0;
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x)
+            ink += qAlpha(rows.pixel(x, y)) > 0;
+    return ink;
+}
+
+TEST(GeneratedPictures, EveryPictureLoadsWithTheGamesReaderAtPowerOfTwoSizes) {
+    for (const std::string& name : AllPictures()) {
+        const auto bytes = DataFile(name);
+        const DecodeResult result = DecodeTga(bytes, name);
+        ASSERT_TRUE(result.ok()) << name << ": " << result.message;
+        EXPECT_TRUE(PowerOfTwo(result.picture->width) && PowerOfTwo(result.picture->height))
+            << name;
+        const QImage own = DecodeTgaRows(bytes);
+        EXPECT_EQ(own.width(), result.picture->width) << name;
+        // Both readers agree on the first stored pixel's red.
+        EXPECT_EQ(qRed(own.pixel(0, 0)), result.picture->pixels[0]) << name;
+    }
+}
+
+TEST(GeneratedPictures, LayersHaveTheirFormatsAndSizes) {
+    for (int n = 0; n < 3; ++n) {
+        const auto bytes = DataFile(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
+        EXPECT_EQ(bytes[2], 2);
+        EXPECT_EQ(bytes[16], 24);
+        EXPECT_EQ(Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga").size(),
+                  QSize(1024, 1024));
+    }
+    for (int n = 0; n < 7; ++n) {
+        const auto bytes = DataFile(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
+        EXPECT_EQ(bytes[2], 10);
+        EXPECT_EQ(bytes[16], 32);
+    }
+}
+
+// Mean absolute difference per channel between the last column of one tile and the first of
+// the next, over the stored rows that are ever shown.
+double SeamDifference(const QImage& a, const QImage& b, int rows) {
+    double sum = 0;
+    for (int y = 0; y < rows; ++y) {
+        const QRgb p = a.pixel(a.width() - 1, y);
+        const QRgb q = b.pixel(0, y);
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q)) +
+               std::abs(qAlpha(p) - qAlpha(q)) * (qAlpha(p) + qAlpha(q) > 0);
+    }
+    return sum / rows / 3;
+}
+
+TEST(GeneratedPictures, ConsecutiveLayerTilesMeetWithoutASeam) {
+    for (int n = 0; n + 1 < 3; ++n) {
+        const QImage a = Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
+        const QImage b = Rows(kArea + "backgroundLayer" + std::to_string(n + 1) + ".tga");
+        EXPECT_LT(SeamDifference(a, b, 768), 4.0) << "background " << n;
+        // Far from the seam the columns do differ, so the check can fail.
+        EXPECT_GT(SeamDifference(b, a, 768), 4.0);
+    }
+    for (int n = 0; n + 1 < 7; ++n) {
+        const QImage a = Rows(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
+        const QImage b = Rows(kArea + "foregroundLayer" + std::to_string(n + 1) + ".tga");
+        EXPECT_LT(SeamDifference(a, b, 1024), 4.0) << "foreground " << n;
+    }
+}
+
+TEST(GeneratedPictures, TheBackgroundShowsSkyAboveAndMountainsBelow) {
+    const QImage tile = Rows(kArea + "backgroundLayer0.tga");
+    // Stored row 700 is near the top of the view, row 40 near its bottom.
+    const QRgb sky = tile.pixel(500, 700);
+    const QRgb ground = tile.pixel(500, 40);
+    EXPECT_GT(qBlue(sky), qRed(sky));
+    EXPECT_GT(qGray(sky), qGray(ground));
+}
+
+// How much the change between neighbours along one direction alters over `lag` texels in the
+// other: curtain-like streaks keep their left-right changes all the way down a slope.
+double Decorrelation(const QImage& rows, int y0, int y1, int lag, bool down) {
+    double change = 0;
+    double altered = 0;
+    auto gray = [&](int x, int y) { return double(qGray(rows.pixel(x, y))); };
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x + 1 + lag < rows.width(); ++x) {
+            const double here = down ? gray(x + 1, y) - gray(x, y) : gray(x, y + 1) - gray(x, y);
+            const double there = down ? gray(x + 1, y + lag) - gray(x, y + lag)
+                                      : gray(x + lag, y + 1) - gray(x + lag, y);
+            change += std::abs(here);
+            altered += std::abs(here - there);
+        }
+    return change > 0 ? altered / change : 0;
+}
+
+TEST(GeneratedPictures, MountainFacesAreShadedInBothDirectionsNotInVerticalStreaks) {
+    for (int n = 0; n < 3; ++n) {
+        const QImage tile = Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
+        // Stored rows 263..403 hold the three rocky ridges in the middle of the view.
+        const double down = Decorrelation(tile, 263, 403, 8, true);
+        const double across = Decorrelation(tile, 263, 403, 8, false);
+        EXPECT_GT(across, 0.5) << "tile " << n;
+        EXPECT_GT(down, 0.85 * across) << "tile " << n;
+    }
+}
+
+TEST(GeneratedPictures, SkyCloudsAndMountainsHaveNoPinkCast) {
+    for (int n = 0; n < 3; ++n) {
+        const QImage tile = Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
+        int pink = 0;
+        for (int y = 0; y < tile.height(); ++y)
+            for (int x = 0; x < tile.width(); ++x) {
+                const QRgb p = tile.pixel(x, y);
+                pink += qGreen(p) + 1 < std::min(qRed(p), qBlue(p));
+            }
+        EXPECT_EQ(pink, 0) << "tile " << n;
+    }
+}
+
+struct Tones {
+    double meanGray = 0;
+    int pale = 0;
+};
+
+// Grey levels of the fully covered pixels of a sprite.
+Tones TonesOf(const QImage& rows) {
+    Tones tones;
+    int count = 0;
+    for (int y = 0; y < rows.height(); ++y)
+        for (int x = 0; x < rows.width(); ++x) {
+            const QRgb p = rows.pixel(x, y);
+            if (qAlpha(p) < 255)
+                continue;
+            const int gray = qGray(p);
+            tones.meanGray += gray;
+            tones.pale += gray > 220;
+            ++count;
+        }
+    if (count > 0)
+        tones.meanGray /= count;
+    return tones;
+}
+
+TEST(GeneratedPictures, SmallBirdsAreDarkWithAPaleRuffSoTheyStandOut) {
+    for (int f = 0; f < 6; ++f) {
+        const std::string frame = "ChickenRight" + std::to_string(f) + ".tga";
+        const Tones small = TonesOf(Rows(kArea + "small" + frame));
+        const Tones medium = TonesOf(Rows(kArea + "medium" + frame));
+        // Much darker than the same bird in the middle size, yet with a white ruff.
+        EXPECT_LT(small.meanGray, 62) << f;
+        EXPECT_LT(small.meanGray + 32, medium.meanGray) << f;
+        EXPECT_GT(small.pale, 12) << "the ruff shows in frame " << f;
+    }
+}
+
+TEST(GeneratedPictures, ForegroundIsClearAboveAndOpaqueAtTheBottom) {
+    for (int n = 0; n < 7; ++n) {
+        const QImage rows = Rows(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
+        // The upper 58 % of the view is stored last.
+        EXPECT_EQ(InkIn(rows, 0, 430, 1024, 1024 - 430), 0) << n;
+        int opaque = 0;
+        for (int x = 0; x < 1024; ++x)
+            opaque += qAlpha(rows.pixel(x, 2)) == 255;
+        EXPECT_GT(opaque, 900) << "the ground runs along the bottom of tile " << n;
+    }
+}
+
+TEST(GeneratedPictures, FontHasInkForEveryPrintableByteOnlyInTheMiddleOfItsCell) {
+    const auto bytes = DataFile("font.tga");
+    EXPECT_EQ(bytes[17] & 0x20, 0x20) << "stored top-down";
+    const QImage rows = Rows("font.tga");
+    ASSERT_EQ(rows.size(), QSize(512, 512));
+    for (int k = 0; k < 256; ++k) {
+        const int x0 = (k % 16) * 32;
+        const int y0 = (k / 16) * 32; // cell row 0 is stored first
+        const bool undefined = k == 0x81 || k == 0x83 || k == 0x88 || k == 0x90 || k == 0x98;
+        const bool printable = (k > 0x20 && k < 0x7F) || (k >= 0x80 && k != 0xA0 && !undefined);
+        if (printable)
+            EXPECT_GT(InkIn(rows, x0 + 8, y0, 16, 32), 4) << "byte " << k;
+        else
+            EXPECT_EQ(InkIn(rows, x0, y0, 32, 32), 0) << "byte " << k;
+        EXPECT_EQ(InkIn(rows, x0, y0, 8, 32) + InkIn(rows, x0 + 24, y0, 8, 32), 0) << "byte " << k;
+    }
+    // Glyphs stand upright with their tops towards the first stored row: T's bar, _ at the foot.
+    EXPECT_GT(InkIn(rows, 4 * 32 + 8, 5 * 32 + 4, 16, 10),
+              InkIn(rows, 4 * 32 + 8, 5 * 32 + 18, 16, 10));
+    EXPECT_LT(InkIn(rows, 15 * 32 + 8, 5 * 32, 16, 16),
+              InkIn(rows, 15 * 32 + 8, 5 * 32 + 16, 16, 16));
+}
+
+TEST(GeneratedPictures, CartridgeStandsOnTheBottomWithinTheLeftThirtyColumns) {
+    const QImage rows = Rows(kArea + "ammo.tga");
+    ASSERT_EQ(rows.size(), QSize(128, 128));
+    EXPECT_EQ(InkIn(rows, 30, 0, 98, 128), 0);
+    EXPECT_GT(InkIn(rows, 0, 0, 30, 1), 20) << "bottom-aligned";
+    EXPECT_GT(InkIn(rows, 0, 60, 30, 1), 20) << "upright and tall";
+    EXPECT_EQ(InkIn(rows, 0, 100, 30, 28), 0);
+}
+
+TEST(GeneratedPictures, CrossHairIsCentred) {
+    const QImage rows = Rows("cursor.tga");
+    ASSERT_EQ(rows.size(), QSize(64, 64));
+    EXPECT_GT(qAlpha(rows.pixel(32, 32)), 128);
+    EXPECT_EQ(InkIn(rows, 0, 0, 4, 4), 0);
+    const int left = InkIn(rows, 0, 0, 32, 64);
+    EXPECT_NEAR(left, InkIn(rows, 32, 0, 32, 64), left / 30);
+    EXPECT_NEAR(InkIn(rows, 0, 0, 64, 32), InkIn(rows, 0, 32, 64, 32), left / 30);
+}
+
+TEST(GeneratedPictures, BirdFramesAreTransparentInTheCornersAndDifferFromFrameToFrame) {
+    for (const char* group : {"small", "medium", "big"}) {
+        std::vector<QImage> frames;
+        for (int f = 0; f < 6; ++f)
+            frames.push_back(Rows(kArea + group + "ChickenRight" + std::to_string(f) + ".tga"));
+        frames.push_back(Rows(kArea + group + "ChickenFalling.tga"));
+        for (std::size_t f = 0; f < frames.size(); ++f) {
+            const QImage& rows = frames[f];
+            const int e = rows.width();
+            const int c = e / 8;
+            EXPECT_EQ(InkIn(rows, 0, 0, c, c) + InkIn(rows, e - c, 0, c, c) +
+                          InkIn(rows, 0, e - c, c, c) + InkIn(rows, e - c, e - c, c, c),
+                      0)
+                << group << " " << f;
+            EXPECT_GT(InkIn(rows, 0, 0, e, e), e * e / 12) << group << " " << f;
+            if (f > 0) {
+                EXPECT_NE(rows, frames[f - 1]) << group << " " << f;
+            }
+        }
+        // Frame 0 has the wings raised: most ink in the upper half, which is stored last.
+        const int e = frames[0].width();
+        EXPECT_GT(InkIn(frames[0], 0, e / 2, e, e / 2), InkIn(frames[0], 0, 0, e, e / 2)) << group;
+        // Facing right: the head and beak reach further right than the tail reaches left.
+        EXPECT_GT(InkIn(frames[1], e * 3 / 4, 0, e / 4, e), 0);
+    }
+}
+
+TEST(GeneratedPictures, BirdsAreTheSameForEveryRun) {
+    EXPECT_EQ(areagen::PaintVulture(64, 3, areagen::Plumage::Tawny),
+              areagen::PaintVulture(64, 3, areagen::Plumage::Tawny));
+}
+
+TEST(GeneratedPictures, IconIsASquarePng) {
+    const auto png = DataFile("kluvian.png");
+    QImage icon;
+    ASSERT_TRUE(icon.loadFromData(png.data(), int(png.size()), "PNG"));
+    EXPECT_EQ(icon.size(), QSize(256, 256));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(128, 128)), 255);
+}
+
+} // namespace
+} // namespace kluvian::test

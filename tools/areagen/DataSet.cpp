@@ -1,0 +1,142 @@
+#include "areagen/DataSet.h"
+
+#include "areagen/FontSheet.h"
+#include "areagen/Forest.h"
+#include "areagen/Gunshot.h"
+#include "areagen/Mountains.h"
+#include "areagen/Mp3.h"
+#include "areagen/Music.h"
+#include "areagen/Sprites.h"
+#include "areagen/Tga.h"
+#include "areagen/Vulture.h"
+#include "areagen/Wav.h"
+
+#include <QBuffer>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <thread>
+
+namespace kluvian::areagen {
+
+namespace {
+
+const std::string kArea = "BlueMountains/";
+
+std::vector<std::uint8_t> Png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return {bytes.begin(), bytes.end()};
+}
+
+// Cuts an on-screen panorama into tiles in file order. The world shows every tile mirrored
+// and puts higher tiles further left, so tile k is the k-th piece from the right, stored
+// right to left.
+void AddLayerTiles(FileSet& files, const QImage& panorama, const std::string& stem, TgaKind kind) {
+    const int tiles = panorama.width() / 1024;
+    for (int k = 0; k < tiles; ++k) {
+        const QImage tile = panorama.copy((tiles - 1 - k) * 1024, 0, 1024, 1024);
+        files[kArea + stem + std::to_string(k) + ".tga"] =
+            EncodeTga(tile, TgaLayout{kind, false, true});
+    }
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+} // namespace
+
+std::string SettingsIni(const HudColors& colors) {
+    std::string ini = "[colors]\n";
+    auto put = [&](const char* name, const double(&rgb)[3]) {
+        const char* channels[] = {"R", "G", "B"};
+        for (int i = 0; i < 3; ++i)
+            ini += std::string(name) + channels[i] + "=" + Number(rgb[i]) + "\n";
+    };
+    put("score", colors.score);
+    put("time", colors.time);
+    put("help", colors.help);
+    put("fps", colors.fps);
+    ini += "\n[chicken]\n"
+           "smallChickenTextures=smallChickenRight\n"
+           "mediumChickenTextures=mediumChickenRight\n"
+           "bigChickenTextures=bigChickenRight\n";
+    return ini;
+}
+
+FileSet BuildPictures() {
+    FileSet files;
+    files["font.tga"] = EncodeTga(PaintFontSheet(), TgaLayout{TgaKind::Rgba32, true, false});
+    files["cursor.tga"] = EncodeTga(PaintCrosshair(), TgaLayout{TgaKind::Rgba32});
+    files["kluvian.png"] = Png(PaintIcon());
+    AddLayerTiles(files, PaintMountainPanorama(), "backgroundLayer", TgaKind::Rgb24);
+    AddLayerTiles(files, PaintForestPanorama(), "foregroundLayer", TgaKind::Rgba32Rle);
+    files[kArea + "ammo.tga"] = EncodeTga(PaintCartridge(), TgaLayout{TgaKind::Rgba32});
+
+    const struct {
+        const char* name;
+        int pixels;
+        Plumage plumage;
+    } groups[] = {
+        {"small", 64, Plumage::Dark}, {"medium", 64, Plumage::Tawny}, {"big", 128, Plumage::Pale}};
+    for (const auto& g : groups) {
+        for (int f = 0; f < kWingFrames; ++f)
+            files[kArea + g.name + "ChickenRight" + std::to_string(f) + ".tga"] =
+                EncodeTga(PaintVulture(g.pixels, f, g.plumage), TgaLayout{TgaKind::Rgba32});
+        files[kArea + g.name + "ChickenFalling.tga"] =
+            EncodeTga(PaintFallingVulture(g.pixels, g.plumage), TgaLayout{TgaKind::Rgba32});
+    }
+    const std::string ini = SettingsIni(HudColors{});
+    files[kArea + "settings.ini"] = {ini.begin(), ini.end()};
+    return files;
+}
+
+FileSet BuildSounds() {
+    FileSet files;
+    files[kArea + "gunshot.wav"] = EncodeWav(SynthesizeGunshot(), kSampleRate);
+    files[kArea + "music.mp3"] = EncodeMp3(ComposeMusic());
+    return files;
+}
+
+void WriteDataSet(const std::string& outDir) {
+    FileSet sounds;
+    // The music takes as long as all pictures together: make it on the other core.
+    std::exception_ptr musicFailure;
+    std::thread music([&sounds, &musicFailure] {
+        try {
+            sounds = BuildSounds();
+        } catch (...) {
+            musicFailure = std::current_exception();
+        }
+    });
+    FileSet files;
+    try {
+        files = BuildPictures();
+    } catch (...) {
+        music.join();
+        throw;
+    }
+    music.join();
+    if (musicFailure)
+        std::rethrow_exception(musicFailure);
+    files.merge(sounds);
+
+    const std::filesystem::path root(outDir);
+    std::filesystem::create_directories(root / "BlueMountains");
+    for (const auto& [name, bytes] : files) {
+        std::ofstream out(root / name, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (!out)
+            throw std::runtime_error("cannot write " + (root / name).string());
+    }
+}
+
+} // namespace kluvian::areagen

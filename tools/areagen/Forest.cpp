@@ -1,0 +1,234 @@
+#include "areagen/Forest.h"
+
+#include "areagen/Color.h"
+#include "areagen/Noise.h"
+#include "areagen/Rng.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace kluvian::areagen {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Height of the meadow's edge above the bottom row at column x.
+double GroundHeight(const Noise& noise, double x) {
+    return 70 + 34 * noise.Fbm(x / 380.0, 4);
+}
+
+QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, double width) {
+    const int tiers = 7 + int(height / 45);
+    std::vector<QPointF> left;
+    std::vector<QPointF> right;
+    const double top = bottom - height;
+    const double crownBottom = bottom - height * 0.07;
+    for (int j = 0; j <= tiers; ++j) {
+        const double t = double(j) / tiers; // 0 at the tip
+        const double y = top + (crownBottom - top) * t;
+        const double w = width * 0.5 * std::pow(t, 0.9) * (0.85 + 0.3 * rng.Unit());
+        const double droop = 6 + 10 * t;
+        const double inner = 0.45 + 0.2 * rng.Unit();
+        if (j == 0)
+            continue;
+        left.emplace_back(x - w * inner, y - droop * 0.6);
+        left.emplace_back(x - w, y + droop * 0.3);
+        const double wr = width * 0.5 * std::pow(t, 0.9) * (0.85 + 0.3 * rng.Unit());
+        right.emplace_back(x + wr * inner, y - droop * 0.6);
+        right.emplace_back(x + wr, y + droop * 0.3);
+    }
+    QPainterPath path;
+    path.moveTo(x, top - 4);
+    for (const QPointF& p : right)
+        path.lineTo(p);
+    path.lineTo(x + width * 0.06, crownBottom);
+    path.lineTo(x + width * 0.04, bottom + 4);
+    path.lineTo(x - width * 0.04, bottom + 4);
+    path.lineTo(x - width * 0.06, crownBottom);
+    for (auto it = left.rbegin(); it != left.rend(); ++it)
+        path.lineTo(*it);
+    path.closeSubpath();
+    return path;
+}
+
+void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, double nearness) {
+    height = std::min(height, bottom - kForestTopRow - 12);
+    const double width = height * (0.36 + 0.1 * rng.Unit());
+    const QPainterPath crown = SpruceOutline(rng, x, bottom, height, width);
+    // Farther trees are veiled in blue; nearer ones are darker and greener.
+    const Rgb shadow = Mix(Rgb{40, 66, 78}, Rgb{10, 24, 20}, nearness);
+    const Rgb lit = Mix(Rgb{84, 112, 112}, Rgb{40, 74, 48}, nearness);
+    QLinearGradient fill(x - width * 0.5, 0, x + width * 0.5, 0);
+    fill.setColorAt(0, shadow.ToQColor());
+    fill.setColorAt(0.55, Mix(shadow, lit, 0.45).ToQColor());
+    fill.setColorAt(1, lit.ToQColor());
+    p.fillPath(crown, fill);
+    // Sunlit needle tufts along the right-hand branch tips.
+    p.save();
+    p.setClipPath(crown);
+    const Rgb tuft = lit * 1.25;
+    for (int k = 0; k < int(height / 6); ++k) {
+        const double ty = bottom - height * rng.Unit();
+        const double tx = x + width * (0.05 + 0.45 * rng.Unit()) * (1 - (bottom - ty) / height);
+        p.setPen(QPen(tuft.ToQColor(150), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(tx - 6, ty - 1), QPointF(tx + 5, ty + 3));
+    }
+    p.restore();
+}
+
+QPainterPath RockOutline(Rng& rng, double cx, double bottom, double w, double h) {
+    QPainterPath path;
+    const int points = 9;
+    std::vector<QPointF> pts;
+    for (int i = 0; i <= points; ++i) {
+        const double a = kPi * i / points; // the upper half of an ellipse
+        const double r = 0.8 + 0.25 * rng.Unit();
+        pts.emplace_back(cx - std::cos(a) * w * 0.5 * r, bottom - std::sin(a) * h * r);
+    }
+    path.moveTo(cx - w * 0.55, bottom + 6);
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        const QPointF mid = i + 1 < pts.size() ? (pts[i] + pts[i + 1]) / 2 : pts[i];
+        path.quadTo(pts[i], mid);
+    }
+    path.lineTo(cx + w * 0.55, bottom + 6);
+    path.closeSubpath();
+    return path;
+}
+
+void PaintRock(QPainter& p, Rng& rng, double cx, double bottom, double w) {
+    const double h = w * (0.45 + 0.3 * rng.Unit());
+    const QPainterPath rock = RockOutline(rng, cx, bottom, w, h);
+    QRadialGradient fill(QPointF(cx + w * 0.25, bottom - h * 0.85), w * 0.9);
+    fill.setColorAt(0, QColor(150, 156, 160));
+    fill.setColorAt(0.45, QColor(92, 98, 106));
+    fill.setColorAt(1, QColor(34, 38, 44));
+    p.fillPath(rock, fill);
+    p.save();
+    p.setClipPath(rock);
+    // Cracks and a cap of moss.
+    p.setPen(QPen(QColor(30, 32, 36, 160), 1.4));
+    for (int k = 0; k < 3; ++k) {
+        const double sx = cx + w * (rng.Unit() - 0.5) * 0.6;
+        p.drawLine(QPointF(sx, bottom - h * (0.5 + 0.5 * rng.Unit())),
+                   QPointF(sx + w * (rng.Unit() - 0.5) * 0.3, bottom));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 96, 52, 120));
+    p.drawEllipse(QPointF(cx - w * 0.1, bottom - h * 1.0), w * 0.35, h * 0.18);
+    p.restore();
+}
+
+void PaintBush(QPainter& p, Rng& rng, double cx, double bottom, double size) {
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 14; ++k) {
+        const double a = kPi * rng.Unit();
+        const double r = size * (0.25 + 0.3 * rng.Unit());
+        const QPointF c(cx + std::cos(a) * size * 0.55, bottom - std::sin(a) * size * 0.5);
+        QRadialGradient fill(c + QPointF(r * 0.4, -r * 0.5), r * 1.3);
+        fill.setColorAt(0, QColor(58, 92, 46));
+        fill.setColorAt(1, QColor(16, 34, 22));
+        p.setBrush(fill);
+        p.drawEllipse(c, r, r * 0.85);
+    }
+}
+
+void PaintGrass(QPainter& p, Rng& rng, const Noise& ground, int count, double minLen,
+                double maxLen) {
+    for (int k = 0; k < count; ++k) {
+        const double x = kForestWidth * rng.Unit();
+        const double base = kForestHeight - GroundHeight(ground, x) + 4 + 40 * rng.Unit();
+        const double len = minLen + (maxLen - minLen) * rng.Unit();
+        const double lean = (rng.Unit() - 0.4) * len * 0.5;
+        const double shade = rng.Unit();
+        const QColor c = Mix(Rgb{30, 52, 28}, Rgb{104, 128, 62}, shade * shade).ToQColor(230);
+        QPainterPath blade;
+        blade.moveTo(x - 1.6, base);
+        blade.quadTo(x + lean * 0.3, base - len * 0.6, x + lean, base - len);
+        blade.quadTo(x + lean * 0.3 + 1.2, base - len * 0.6, x + 1.6, base);
+        blade.closeSubpath();
+        p.fillPath(blade, c);
+    }
+}
+
+} // namespace
+
+QImage PaintForestPanorama() {
+    QImage image(kForestWidth, kForestHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    Rng rng(2024);
+    const Noise ground(77);
+
+    // Trees grow in stands with clearings between them, farther ones first.
+    struct Tree {
+        double x;
+        double height;
+        double nearness;
+    };
+    std::vector<Tree> trees;
+    for (double x = 40; x < kForestWidth;) {
+        const int stand = 2 + rng.Below(5);
+        for (int i = 0; i < stand && x < kForestWidth; ++i) {
+            const double nearness = rng.Unit();
+            const double tall = kForestHeight - kForestTopRow - 20;
+            trees.push_back(
+                {x, tall * (0.45 + 0.55 * rng.Unit()) * (0.75 + 0.25 * nearness), nearness});
+            x += 40 + 70 * rng.Unit();
+        }
+        x += 260 + 480 * rng.Unit();
+    }
+    std::stable_sort(trees.begin(), trees.end(),
+                     [](const Tree& a, const Tree& b) { return a.nearness < b.nearness; });
+
+    // The meadow: its edge rolls gently, darker towards the viewer.
+    QPainterPath meadow;
+    meadow.moveTo(0, kForestHeight);
+    for (int x = 0; x <= kForestWidth; x += 8)
+        meadow.lineTo(x, kForestHeight - GroundHeight(ground, x));
+    meadow.lineTo(kForestWidth, kForestHeight);
+    meadow.closeSubpath();
+
+    for (const Tree& t : trees) {
+        if (t.nearness < 0.5) {
+            const double bottom = kForestHeight - GroundHeight(ground, t.x) + 10;
+            PaintSpruce(p, rng, t.x, bottom, t.height * 0.85, t.nearness);
+        }
+    }
+    QLinearGradient soil(0, kForestHeight - 110, 0, kForestHeight);
+    soil.setColorAt(0, QColor(58, 84, 44));
+    soil.setColorAt(0.35, QColor(34, 56, 32));
+    soil.setColorAt(1, QColor(12, 22, 16));
+    p.fillPath(meadow, soil);
+    PaintGrass(p, rng, ground, 2600, 10, 26);
+    for (const Tree& t : trees) {
+        if (t.nearness >= 0.5) {
+            const double bottom = kForestHeight - GroundHeight(ground, t.x) + 28;
+            PaintSpruce(p, rng, t.x, bottom, t.height, t.nearness);
+        }
+    }
+    for (double x = 150 + 300 * rng.Unit(); x < kForestWidth; x += 380 + 700 * rng.Unit())
+        PaintRock(p, rng, x, kForestHeight - 18 - 20 * rng.Unit(), 50 + 90 * rng.Unit());
+    for (double x = 300 * rng.Unit(); x < kForestWidth; x += 220 + 420 * rng.Unit())
+        PaintBush(p, rng, x, kForestHeight - 10, 30 + 40 * rng.Unit());
+    PaintGrass(p, rng, ground, 2200, 18, 46);
+    // Meadow flowers.
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 260; ++k) {
+        const double x = kForestWidth * rng.Unit();
+        const double y = kForestHeight - GroundHeight(ground, x) * rng.Range(0.15, 0.85);
+        p.setBrush(rng.Chance(0.5) ? QColor(236, 226, 150) : QColor(220, 210, 236));
+        p.drawEllipse(QPointF(x, y), 2.0, 1.6);
+    }
+    p.end();
+    return image;
+}
+
+} // namespace kluvian::areagen

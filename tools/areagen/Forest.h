@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+namespace kluvian::areagen {
+
+// Width of the whole foreground panorama in texels: seven 1024 x 1024 tiles.
+inline constexpr int kForestWidth = 7 * 1024;
+inline constexpr int kForestHeight = 1024;
+// Nothing of the foreground reaches above this row (about the lower 40 % of the view).
+inline constexpr int kForestTopRow = 600;
+
+// Conifers, rocks, bushes and grass on transparent ground, upright and as they appear on
+// screen from left to right.
+QImage PaintForestPanorama();
+
+} // namespace kluvian::areagen

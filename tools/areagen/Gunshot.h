@@ -1,0 +1,11 @@
+#pragma once
+
+#include <vector>
+
+namespace kluvian::areagen {
+
+// A shotgun report with a short echo from the mountains: mono samples at kSampleRate,
+// under one second, peaks within [-0.9, 0.9].
+std::vector<float> SynthesizeGunshot();
+
+} // namespace kluvian::areagen

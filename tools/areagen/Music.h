@@ -1,0 +1,14 @@
+#pragma once
+
+#include "areagen/Instruments.h"
+
+namespace kluvian::areagen {
+
+// At least this long, so the music outlasts a 90-second game.
+inline constexpr double kMusicSeconds = 100.0;
+
+// The area's tune: a mountain-folk dance for fiddle and flute over plucked bass, zither
+// chords, frame drum and shaker, with a little room reverb. Peaks within [-0.9, 0.9].
+Stereo ComposeMusic();
+
+} // namespace kluvian::areagen

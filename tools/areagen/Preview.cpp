@@ -1,0 +1,295 @@
+#include "areagen/Preview.h"
+
+#include "areagen/Tga.h"
+
+#include <QPainter>
+#include <QStringEncoder>
+#include <QTransform>
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+namespace kluvian::areagen {
+
+namespace {
+
+constexpr double kViewWidth = 800;
+constexpr double kViewHeight = 600;
+
+struct Vertex {
+    double s;
+    double t;
+    double x; // world units: x grows leftwards on the screen, y upwards
+    double y;
+};
+
+// The texture exactly as the game uploads it: the first stored row is t = 0.
+QImage Texture(const FileSet& files, const std::string& name) {
+    const auto it = files.find(name);
+    if (it == files.end())
+        throw std::runtime_error("no picture " + name);
+    QImage image = DecodeTgaRows(it->second);
+    if (image.isNull())
+        throw std::runtime_error("cannot read back " + name);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// GL_MODULATE with a colour: every texel times (r, g, b).
+QImage Tinted(const QImage& texture, const double (&rgb)[3]) {
+    QImage out = texture.copy();
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb p = line[x];
+            line[x] = qRgba(int(qRed(p) * rgb[0]), int(qGreen(p) * rgb[1]), int(qBlue(p) * rgb[2]),
+                            qAlpha(p));
+        }
+    }
+    return out;
+}
+
+// One textured quad, as glBegin(GL_QUADS) draws it with blending; `worldFrame` maps the
+// vertices through the world projection, else they are pixels of the client area.
+void DrawQuad(QPainter& p, const QImage& texture, const std::array<Vertex, 4>& v,
+              bool worldFrame = true) {
+    const double w = texture.width();
+    const double h = texture.height();
+    QPolygonF source;
+    QPolygonF target;
+    double s0 = 1;
+    double s1 = 0;
+    double t0 = 1;
+    double t1 = 0;
+    for (const Vertex& q : v) {
+        source << QPointF(q.s * w, q.t * h);
+        target << (worldFrame ? QPointF(kViewWidth - q.x, kViewHeight - q.y) : QPointF(q.x, q.y));
+        s0 = std::min(s0, q.s);
+        s1 = std::max(s1, q.s);
+        t0 = std::min(t0, q.t);
+        t1 = std::max(t1, q.t);
+    }
+    QTransform map;
+    if (!QTransform::quadToQuad(source, target, map))
+        return;
+    p.save();
+    p.setTransform(map, true);
+    const QRectF part(s0 * w, t0 * h, (s1 - s0) * w, (t1 - t0) * h);
+    p.drawImage(part, texture, part);
+    p.restore();
+}
+
+void DrawSprite(QPainter& p, const QImage& texture, bool mirror, double x, double y, double size) {
+    const double a = mirror ? 0 : 1;
+    DrawQuad(p, texture,
+             {{{a, 0, x, y},
+               {1 - a, 0, x + size, y},
+               {1 - a, 1, x + size, y + size},
+               {a, 1, x, y + size}}});
+}
+
+void DrawFontText(QPainter& p, const QImage& font, const QByteArray& text, int x, int y, int size,
+                  const double (&rgb)[3]) {
+    const QImage tinted = Tinted(font, rgb);
+    for (int i = 1; i <= text.size(); ++i) {
+        const int k = static_cast<unsigned char>(text[i - 1]);
+        const double cx = (k % 16) * 0.0625;
+        const double cy = (k / 16) * 0.0625;
+        const double h = (i * size) / 2.0;
+        DrawQuad(p, tinted,
+                 {{{cx, cy + 0.0625, x - h, double(y)},
+                   {cx + 0.0625, cy + 0.0625, x - h - size, double(y)},
+                   {cx + 0.0625, cy, x - h - size, double(y + size)},
+                   {cx, cy, x - h, double(y + size)}}});
+    }
+}
+
+QByteArray Cp1250(const char* utf8) {
+    QStringEncoder encode("windows-1250");
+    return encode(QString::fromUtf8(utf8));
+}
+
+double ReadColour(const std::string& ini, const std::string& key) {
+    const auto at = ini.find(key + "=");
+    if (at == std::string::npos)
+        throw std::runtime_error("settings.ini lacks " + key);
+    return std::stod(ini.substr(at + key.size() + 1));
+}
+
+struct Bird {
+    int group; // 0 small, 1 medium, 2 big
+    int frame;
+    double x;
+    double y;
+    double dx;
+    bool falling;
+};
+
+struct View {
+    double backScroll;
+    int ammo;
+    int score;
+    int time;
+    QPointF mouse;
+    std::vector<Bird> birds;
+    std::vector<const char*> extraLines;
+};
+
+class Scene {
+public:
+    explicit Scene(const FileSet& files) {
+        for (int n = 0; n < 3; ++n)
+            back_[n] = Texture(files, "BlueMountains/backgroundLayer" + std::to_string(n) + ".tga");
+        for (int n = 0; n < 7; ++n)
+            front_[n] =
+                Texture(files, "BlueMountains/foregroundLayer" + std::to_string(n) + ".tga");
+        const char* groups[] = {"small", "medium", "big"};
+        for (int g = 0; g < 3; ++g) {
+            for (int f = 0; f < 6; ++f)
+                frames_[g][f] = Texture(files, "BlueMountains/" + std::string(groups[g]) +
+                                                   "ChickenRight" + std::to_string(f) + ".tga");
+            falling_[g] =
+                Texture(files, "BlueMountains/" + std::string(groups[g]) + "ChickenFalling.tga");
+        }
+        ammo_ = Texture(files, "BlueMountains/ammo.tga");
+        font_ = Texture(files, "font.tga");
+        cursor_ = Texture(files, "cursor.tga");
+        const auto& bytes = files.at("BlueMountains/settings.ini");
+        const std::string ini(bytes.begin(), bytes.end());
+        for (int c = 0; c < 3; ++c) {
+            const char* channel[] = {"R", "G", "B"};
+            score_[c] = ReadColour(ini, std::string("score") + channel[c]);
+            time_[c] = ReadColour(ini, std::string("time") + channel[c]);
+            fps_[c] = ReadColour(ini, std::string("fps") + channel[c]);
+        }
+    }
+
+    QImage Draw(const View& view) const {
+        QImage image(int(kViewWidth), int(kViewHeight), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double back = view.backScroll;
+        const double front = back * 1.5;
+        for (int k = 0; k < 3; ++k) {
+            const double x0 = k * 800 + back;
+            DrawQuad(
+                p, back_[k],
+                {{{0, 0, x0, 0}, {1, 0, x0 + 800, 0}, {1, 1, x0 + 800, 800}, {0, 1, x0, 800}}});
+        }
+        for (const Bird& b : view.birds)
+            if (b.group < 2)
+                DrawBird(p, b);
+        for (int k = 0; k < 7; ++k) {
+            const double x0 = k * 600 + front;
+            DrawQuad(
+                p, front_[k],
+                {{{0, 0, x0, 0}, {1, 0, x0 + 600, 0}, {1, 1, x0 + 600, 600}, {0, 1, x0, 600}}});
+        }
+        for (const Bird& b : view.birds)
+            if (b.group == 2)
+                DrawBird(p, b);
+        for (int i = 1; i <= view.ammo; ++i)
+            DrawSprite(p, ammo_, false, (i - 1) * 30 - 90, 0, 128);
+        const QByteArray fps = "60 FPS";
+        DrawFontText(p, font_, fps, 14 * int(fps.size()), 2, 20, fps_);
+        DrawFontText(p, font_, "Wynik: " + QByteArray::number(view.score), 815, 565, 30, score_);
+        DrawFontText(p, font_, "Czas: " + QByteArray::number(view.time), 815, 535, 30, time_);
+        for (std::size_t line = 0; line < view.extraLines.size(); ++line)
+            DrawFontText(p, font_, Cp1250(view.extraLines[line]), 815, 470 - 34 * int(line), 30,
+                         line % 2 ? time_ : score_);
+        // The cross-hair in the pixel frame, at rest.
+        const double mx = view.mouse.x();
+        const double my = view.mouse.y();
+        DrawQuad(p, cursor_,
+                 {{{1, 0, mx + 32, my + 32},
+                   {0, 0, mx - 32, my + 32},
+                   {0, 1, mx - 32, my - 32},
+                   {1, 1, mx + 32, my - 32}}},
+                 false);
+        p.end();
+        return image;
+    }
+
+private:
+    void DrawBird(QPainter& p, const Bird& b) const {
+        const double size = 25 + 10 * b.group;
+        if (b.falling)
+            DrawSprite(p, falling_[b.group], false, b.x, b.y, size);
+        else
+            DrawSprite(p, frames_[b.group][b.frame], b.dx > 0, b.x, b.y, size);
+    }
+
+    std::array<QImage, 3> back_;
+    std::array<QImage, 7> front_;
+    std::array<std::array<QImage, 6>, 3> frames_;
+    std::array<QImage, 3> falling_;
+    QImage ammo_;
+    QImage font_;
+    QImage cursor_;
+    double score_[3] = {};
+    double time_[3] = {};
+    double fps_[3] = {};
+};
+
+} // namespace
+
+QImage ComposePreview(const FileSet& pictures) {
+    const Scene scene(pictures);
+    const std::vector<View> views{
+        {0,
+         8,
+         0,
+         90,
+         {430, 250},
+         {{0, 0, 620, 420, -2, false},
+          {1, 2, 300, 300, 3, false},
+          {2, 4, 120, 210, -4, false},
+          {0, 3, 500, 160, 1, false},
+          {1, 5, 700, 480, -1, false}},
+         {}},
+        {-800,
+         5,
+         125,
+         61,
+         {520, 330},
+         {{2, 1, 420, 260, 2, false},
+          {1, 0, 250, 360, -3, false},
+          {0, 4, 560, 300, 4, true},
+          {0, 2, 150, 120, -1, false},
+          {2, 3, 680, 420, -5, false}},
+         {}},
+        {-1600,
+         2,
+         263,
+         9,
+         {300, 200},
+         {{1, 3, 380, 230, -2, true},
+          {2, 5, 520, 380, 3, false},
+          {0, 1, 90, 300, 2, false},
+          {1, 4, 640, 140, -4, false}},
+         {}},
+        {-400,
+         7,
+         -6,
+         88,
+         {640, 420},
+         {{2, 0, 300, 330, -3, false}, {0, 5, 520, 250, 2, false}},
+         {"Zażółć gęślą jaźń!", "ZAŻÓŁĆ GĘŚLĄ JAŹŃ", "0123456789 %&@#?()"}},
+    };
+    QImage sheet(1600, 1200, QImage::Format_RGB32);
+    QPainter p(&sheet);
+    for (std::size_t i = 0; i < views.size(); ++i)
+        p.drawImage(QPointF(800.0 * (i % 2), 600.0 * (i / 2)), scene.Draw(views[i]));
+    p.end();
+    return sheet;
+}
+
+void WritePreview(const std::string& pngPath) {
+    if (!ComposePreview(BuildPictures()).save(QString::fromStdString(pngPath), "PNG"))
+        throw std::runtime_error("cannot write " + pngPath);
+}
+
+} // namespace kluvian::areagen

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "areagen/DataSet.h"
+
+#include <QImage>
+
+#include <string>
+
+namespace kluvian::areagen {
+
+// Four 800 x 600 views of the hunting area composed from the encoded files as the game draws
+// them (layers, birds, cartridges, texts and cross-hair), at different pan positions.
+QImage ComposePreview(const FileSet& pictures);
+
+// Builds the pictures and writes the preview as a PNG. Throws std::runtime_error on failure.
+void WritePreview(const std::string& pngPath);
+
+} // namespace kluvian::areagen

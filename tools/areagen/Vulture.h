@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+namespace kluvian::areagen {
+
+inline constexpr int kWingFrames = 6;
+
+// The colouring of one size group; all are the same bald-headed vulture.
+enum class Plumage { Dark, Tawny, Pale };
+
+// A vulture facing and flying right on a transparent pixels x pixels square: frame 0..5 of
+// one wing-beat cycle.
+QImage PaintVulture(int pixels, int frame, Plumage plumage);
+// The same bird hit: tumbling, wings crumpled, loose feathers about it.
+QImage PaintFallingVulture(int pixels, Plumage plumage);
+
+} // namespace kluvian::areagen
