@@ -35,8 +35,7 @@ IniFile IniFile::Open(const std::string& path) {
 IniFile IniFile::Parse(const std::string& text) {
     IniFile ini;
     // The first value of a key wins, as with the usual INI readers of desktop systems.
-    auto handler = [](void* user, const char* section, const char* name,
-                      const char* value) -> int {
+    auto handler = [](void* user, const char* section, const char* name, const char* value) -> int {
         auto& values = static_cast<IniFile*>(user)->values_;
         values.try_emplace(keyOf(section, name), value);
         return 1;
@@ -46,7 +45,7 @@ IniFile IniFile::Parse(const std::string& text) {
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) const {
+                                const std::string& defaultValue) const {
     const auto it = values_.find(keyOf(section, key));
     return it == values_.end() ? defaultValue : it->second;
 }

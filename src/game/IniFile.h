@@ -16,8 +16,7 @@ public:
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
     // The value as a decimal number; the default when missing, empty or not a number.
-    double ReadFloat(const std::string& section, const std::string& key,
-                     double defaultValue) const;
+    double ReadFloat(const std::string& section, const std::string& key, double defaultValue) const;
 
 private:
     std::map<std::string, std::string> values_; // "section\nkey", lower-cased

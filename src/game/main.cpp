@@ -1,7 +1,33 @@
+#include "game/TGLForm.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/QtDialogs.h"
+#include "render/SurfaceFormat.h"
+
+#include <QIcon>
+
+#include <exception>
+#include <memory>
 
 int main(int argc, char** argv) {
+    kluvian::UseGameSurfaceFormat();
     kluvian::Application app(argc, argv);
     kluvian::Application::setApplicationName("Kluvian");
-    return 0;
+
+    kluvian::QtDialogs dialogs;
+    kluvian::SystemClock clock;
+    const std::string exeDir = kluvian::ExecutableDir();
+    kluvian::Application::setWindowIcon(QIcon(QString::fromStdString(exeDir + "data/kluvian.png")));
+
+    std::unique_ptr<kluvian::TGLForm> GLForm;
+    try {
+        GLForm = std::make_unique<kluvian::TGLForm>(dialogs, clock, exeDir);
+    } catch (const std::exception& e) {
+        // Without a drawing there is no game to play.
+        dialogs.ShowError(e.what());
+        return 1;
+    }
+    GLForm->show();
+    return kluvian::Application::exec();
 }

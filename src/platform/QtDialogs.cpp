@@ -9,7 +9,9 @@
 namespace kluvian {
 namespace {
 
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString fromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 QString captionOrTitle(std::string_view caption) {
     return caption.empty() ? QApplication::applicationName() : fromUtf8(caption);

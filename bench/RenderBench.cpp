@@ -1,0 +1,143 @@
+// Frame and picking costs on this machine's OpenGL, with the generated hunting area.
+#include "game/AreaLoad.h"
+#include "game/FrameRules.h"
+#include "game/InitWorld.h"
+#include "platform/Paths.h"
+#include "platform/RecordingDialogs.h"
+#include "render/Frame.h"
+#include "render/PickBuffer.h"
+#include "render/Projection.h"
+#include "render/SurfaceFormat.h"
+#include "textures/TextureLoader.h"
+
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+
+#include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
+
+#include <memory>
+
+namespace kluvian {
+namespace {
+
+class NoKeys final : public KeyState {
+public:
+    bool LeftHeld() const override { return false; }
+    bool RightHeld() const override { return false; }
+};
+
+// Loads textures straight away and skips the pauses for events.
+class BenchHost final : public AreaLoadHost {
+public:
+    explicit BenchHost(TextureLoader& loader) : loader_(loader) {}
+    void LoadTexture(const std::string& path, GLuint& slot) override {
+        loader_.LoadTexture(path, slot);
+    }
+    void DeleteTexture(GLuint name) override { glDeleteTextures(1, &name); }
+    void ProgressStep() override {}
+    bool SoundOn() const override { return false; }
+    void PlayMusic(const std::string&) override {}
+    void StartGameTimers() override {}
+    void HideGamePointer() override {}
+    void ShowWarning(std::string_view) override {}
+    void FinishLoad() override {}
+
+private:
+    TextureLoader& loader_;
+};
+
+// A current context drawing into an 800 x 600 off-screen framebuffer, and a game world
+// with the generated area loaded and a full game under way.
+struct Fixture {
+    QOffscreenSurface surface;
+    QOpenGLContext context;
+    std::unique_ptr<QOpenGLFramebufferObject> fbo;
+    SystemClock clock;
+    NoKeys keys;
+    RecordingDialogs dialogs;
+    TextureLoader loader{dialogs};
+    World world{clock};
+    FrameStats stats;
+
+    Fixture() {
+        surface.setFormat(GameSurfaceFormat());
+        surface.create();
+        context.setFormat(GameSurfaceFormat());
+        context.create();
+        context.makeCurrent(&surface);
+        fbo = std::make_unique<QOpenGLFramebufferObject>(
+            800, 600, QOpenGLFramebufferObject::CombinedDepthStencil);
+        fbo->bind();
+        ApplyFixedState();
+        glEnable(GL_TEXTURE_2D);
+        InitWorld(world, ExecutableDir(), [this](const std::string& path, GLuint& slot) {
+            loader.LoadTexture(path, slot);
+        });
+        BenchHost host(loader);
+        RunAreaLoad(world, host);
+        world.State.MouseX = 400;
+        world.State.MouseY = 300;
+    }
+    ~Fixture() {
+        context.makeCurrent(&surface);
+        fbo.reset();
+    }
+    FrameInputs inputs() const { return {clock, keys, true, 800, 600}; }
+};
+
+void BM_FullFrame(benchmark::State& state) {
+    Fixture f;
+    if (!f.dialogs.shown.empty() || !f.world.State.Running) {
+        state.SkipWithError("the generated area did not load; build the game first");
+        return;
+    }
+    for (auto _ : state) {
+        RenderFrame(f.world, f.stats, f.inputs());
+        glFinish();
+    }
+    state.counters["fps"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FullFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ClearFrame(benchmark::State& state) {
+    Fixture f;
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glFinish();
+    }
+    state.counters["fps"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ClearFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PickPass(benchmark::State& state) {
+    Fixture f;
+    PickBuffer pick;
+    // The game warms the pass up at start-up; so does the benchmark.
+    pick.Bind(800, 600);
+    f.world.State.PickMode = true;
+    RenderFrame(f.world, f.stats, f.inputs());
+    for (auto _ : state) {
+        pick.Bind(800, 600);
+        f.world.State.PickMode = true;
+        RenderFrame(f.world, f.stats, f.inputs());
+        benchmark::DoNotOptimize(pick.RedAt(400, 300));
+    }
+    pick.Release();
+}
+BENCHMARK(BM_PickPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_AreaLoad(benchmark::State& state) {
+    Fixture f;
+    BenchHost host(f.loader);
+    for (auto _ : state)
+        RunAreaLoad(f.world, host);
+}
+BENCHMARK(BM_AreaLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace kluvian

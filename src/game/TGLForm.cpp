@@ -1,0 +1,380 @@
+#include "game/TGLForm.h"
+
+#include "game/AreaLoad.h"
+#include "game/Flight.h"
+#include "game/FrameRules.h"
+#include "game/InitWorld.h"
+#include "game/Shooting.h"
+#include "platform/Paths.h"
+#include "render/GameView.h"
+#include "render/SurfaceFormat.h"
+#include "scores/EndGame.h"
+#include "scores/SaveOnClose.h"
+#include "scores/TFWynik.h"
+#include "windows/Fonts.h"
+#include "windows/TFhelp.h"
+#include "windows/TNewForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolBar>
+
+#include <GL/gl.h>
+
+#include <stdexcept>
+
+namespace kluvian {
+
+namespace {
+
+constexpr int kButtonWidth = 122;
+constexpr int kButtonHeight = 21;
+constexpr int kToolBarHeight = 25;
+
+// Fails the way the program reports it when no suitable OpenGL context can be made.
+void RequireGLContext() {
+    QOffscreenSurface surface;
+    surface.setFormat(GameSurfaceFormat());
+    surface.create();
+    QOpenGLContext context;
+    context.setFormat(GameSurfaceFormat());
+    if (!context.create() || !context.makeCurrent(&surface))
+        throw std::runtime_error("Nie można utworzyć kontekstu OpenGL");
+    context.doneCurrent();
+}
+
+} // namespace
+
+// What the area load needs of the window around it.
+class TGLForm::LoadHost final : public AreaLoadHost {
+public:
+    explicit LoadHost(TGLForm& form) : form_(form) {}
+
+    void LoadTexture(const std::string& path, GLuint& slot) override {
+        form_.view_->makeCurrent();
+        form_.loader_.LoadTexture(path, slot);
+    }
+    void DeleteTexture(GLuint name) override {
+        form_.view_->makeCurrent();
+        glDeleteTextures(1, &name);
+    }
+    void ProgressStep() override {
+        QProgressBar* gauge = form_.NewForm->Gauge1();
+        gauge->setValue(gauge->value() + 1);
+        QCoreApplication::processEvents();
+    }
+    bool SoundOn() const override { return form_.Sound1->isChecked(); }
+    void PlayMusic(const std::string& path) override {
+        form_.MediaPlayer1.SetFileName(path);
+        form_.MediaPlayer1.Open();
+        form_.MediaPlayer1.Play();
+    }
+    void StartGameTimers() override {
+        form_.ProceedTmr.start();
+        form_.CountDownTmr.start();
+    }
+    void HideGamePointer() override { form_.view_->setCursor(Qt::BlankCursor); }
+    void ShowWarning(std::string_view text) override {
+        form_.dialogs_.ShowMessage({}, text, DialogIcon::Warning);
+    }
+    void FinishLoad() override {
+        form_.NewForm->hide();
+        form_.ToolBar1->setVisible(true);
+        form_.ShowHighscores1->setChecked(false);
+        form_.Help1->menuAction()->setChecked(false);
+    }
+
+private:
+    TGLForm& form_;
+};
+
+TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir)
+    : dialogs_(dialogs), clock_(clock), world_(clock), shotSound_(audio_), MediaPlayer1(audio_),
+      loader_(dialogs) {
+    world_.State.ExeDir = std::move(exeDir);
+    FormCreate();
+    // The other windows, in the order the program has always made them.
+    NewForm = new TNewForm(this);
+    Fhelp = new TFhelp(this);
+    FWynik = std::make_unique<TFWynik>(
+        dialogs_, [this](std::uint32_t n) { return world_.Random.RandomBelow(n); },
+        world_.State.ExeDir, this);
+}
+
+TGLForm::~TGLForm() {
+    // FormDestroy: the music stops; the context and the settings go with their owners.
+    qApp->removeEventFilter(&keys_);
+}
+
+void TGLForm::FormCreate() {
+    NewTmr.stop();
+    world_.State.Running = false;
+    RequireGLContext();
+
+    setWindowTitle(QString::fromUtf8(
+        "Kluvian wer.1.0 - uproszczona wersja gry \"Brassfang\", z podziękowaniem dla jej autora"));
+    setFont(SansSerifBold());
+    move(196, 108);
+
+    for (QTimer* timer : {&NewTmr, &ProceedTmr, &CountDownTmr})
+        timer->setTimerType(Qt::PreciseTimer);
+    NewTmr.setInterval(100);
+    ProceedTmr.setInterval(50);
+    CountDownTmr.setInterval(1000);
+    connect(&NewTmr, &QTimer::timeout, this, &TGLForm::NewTmrTimer);
+    connect(&ProceedTmr, &QTimer::timeout, this, &TGLForm::ProceedTmrTimer);
+    connect(&CountDownTmr, &QTimer::timeout, this, &TGLForm::CountDownTmrTimer);
+
+    BuildMenu();
+    BuildToolBar();
+
+    view_ = new GameView(world_, clock_, keys_, this);
+    view_->onContextReady = [this] { InitWorldWithContext(); };
+    view_->isWindowActive = [this] { return isActiveWindow(); };
+    view_->onMouseMove = [this](float x, float y) { FormMouseMove(x, y); };
+    view_->onMouseDown = [this](Qt::MouseButton b, float x, float y) { FormMouseDown(b, x, y); };
+    view_->setMinimumSize(1, 1);
+    setCentralWidget(view_);
+    // The drawing starts at exactly 800 x 600, below the menu and the tool bar.
+    resize(800, 600 + menuBar()->sizeHint().height() + kToolBarHeight);
+
+    qApp->installEventFilter(&keys_);
+    // F1 .. F3 have no menu shortcut of their own; F4 .. F6 are the menu items' shortcuts.
+    // Either way a press runs its command once, and only while this window is active.
+    for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
+    }
+    view_->SetContinuousFrames(true);
+}
+
+void TGLForm::InitWorldWithContext() {
+    glEnable(GL_TEXTURE_2D);
+    InitWorld(world_, world_.State.ExeDir,
+              [this](const std::string& path, GLuint& slot) { loader_.LoadTexture(path, slot); });
+}
+
+void TGLForm::BuildMenu() {
+    Game1 = menuBar()->addMenu("Game");
+    New1 = Game1->addAction("[F2] New...");
+    ShowHighscores1 = Game1->addAction("[F3] Show Highscores");
+    Game1->addSeparator();
+    Exit1 = Game1->addAction("[Alt+F4] Exit");
+    Exit1->setShortcut(Qt::Key_F6);
+
+    Settings1 = menuBar()->addMenu("Options");
+    Sound1 = Settings1->addAction("[S] Sound");
+    Sound1->setShortcut(Qt::Key_F4);
+    Sound1->setCheckable(true);
+    Sound1->setChecked(true);
+    Fullscreen1 = Settings1->addAction("[F] Fullscreen");
+    Fullscreen1->setShortcut(Qt::Key_F5);
+    Fullscreen1->setCheckable(true);
+
+    Help1 = menuBar()->addMenu("?");
+    ShowHelpandCredits1 = Help1->addAction("[H] Show Help and Credits");
+    N2 = menuBar()->addAction("-");
+    N2->setEnabled(false);
+    Hide1 = menuBar()->addAction("Hide [Alt]");
+
+    // Commands without a menu item of their own.
+    HelpCommand = new QAction(this);
+    ScoreCommand = new QAction(this);
+
+    connect(HelpCommand, &QAction::triggered, this, &TGLForm::btnPomocClick);
+    connect(New1, &QAction::triggered, this, &TGLForm::New1Click);
+    connect(ScoreCommand, &QAction::triggered, this, &TGLForm::BitBtn1Click);
+    connect(Sound1, &QAction::triggered, this, &TGLForm::Sound1Click);
+    connect(Fullscreen1, &QAction::triggered, this, &TGLForm::Fullscreen1Click);
+    connect(Exit1, &QAction::triggered, this, &TGLForm::Exit1Click);
+    connect(Hide1, &QAction::triggered, this, &TGLForm::Hide1Click);
+}
+
+void TGLForm::BuildToolBar() {
+    ToolBar1 = addToolBar("ToolBar1");
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    ToolBar1->setFixedHeight(kToolBarHeight);
+    ToolBar1->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->layout()->setSpacing(0);
+    ToolBar1->layout()->setContentsMargins(0, 2, 0, 2);
+
+    struct ButtonSpec {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        const char* hint;
+        QAction* command;
+    };
+    const std::array<ButtonSpec, 6> buttons{{
+        {&btnPomoc, "btnPomoc", "F1 &Pomoc", "Otwiera okno pomocy", HelpCommand},
+        {&Button1, "Button1", "F2 &Nowa gra", "Rozpoczyna grę od nowa", New1},
+        {&BitBtn1, "BitBtn1", "F3 Wynik", "Pokazuje/Ukrywa tabelę wyników", ScoreCommand},
+        {&btnRyki, "btnRyki", "F4 &Dźwięki", "Dxwięki włączone/ wyłączone", Sound1},
+        {&btnEkran, "btnEkran", "F5 &Ekran", "Gra na całym/normalnym ekranie", Fullscreen1},
+        {&btnKoniec, "btnKoniec", "F6 &Koniec", "Koniec pracy", Exit1},
+    }};
+    for (const auto& spec : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), ToolBar1);
+        button->setObjectName(spec.name);
+        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setFixedSize(kButtonWidth, kButtonHeight);
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setFont(bold);
+        QAction* command = spec.command;
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        ToolBar1->addWidget(button);
+        *spec.button = button;
+    }
+    setTabOrder(BitBtn1, Button1);
+    setTabOrder(Button1, btnRyki);
+    setTabOrder(btnRyki, btnPomoc);
+    setTabOrder(btnPomoc, btnEkran);
+    setTabOrder(btnEkran, btnKoniec);
+}
+
+std::string TGLForm::AreaPath(const std::string& piece) const {
+    return world_.State.ExeDir + "data/" + world_.State.AreaName + piece;
+}
+
+// ---- Commands ------------------------------------------------------------------------------
+
+void TGLForm::btnPomocClick() {
+    ShowHelpModal(this);
+}
+
+void TGLForm::New1Click() {
+    NewForm->Button1Click();
+    NewTmr.start();
+    NewForm->show();
+}
+
+void TGLForm::BitBtn1Click() {
+    FWynik->show();
+    FWynik->raise();
+}
+
+void TGLForm::Sound1Click() {
+    auto& state = world_.State;
+    if (Sound1->isChecked()) {
+        const std::string path = AreaPath("/music.mp3");
+        if (FileExists(path)) {
+            MediaPlayer1.SetFileName(path);
+            MediaPlayer1.Open();
+            MediaPlayer1.Play();
+            state.MusicOpened = true;
+        }
+    } else if (state.MusicOpened) {
+        MediaPlayer1.Stop();
+        MediaPlayer1.Close();
+    }
+}
+
+void TGLForm::Fullscreen1Click() {
+    if (Fullscreen1->isChecked())
+        showMaximized();
+    else
+        showNormal();
+    setFocus();
+}
+
+void TGLForm::Exit1Click() {
+    close();
+}
+
+void TGLForm::Hide1Click() {
+    view_->setCursor(Qt::BlankCursor);
+}
+
+// ---- Timers ---------------------------------------------------------------------------------
+
+void TGLForm::NewTmrTimer() {
+    if (!NewForm->LoadRequested)
+        return;
+    NewForm->LoadRequested = false;
+    LoadHost host(*this);
+    RunAreaLoad(world_, host);
+}
+
+void TGLForm::ProceedTmrTimer() {
+    ProceedStep(world_);
+}
+
+void TGLForm::CountDownTmrTimer() {
+    if (CountDownTick(world_.State)) {
+        CountDownTmr.stop();
+        EndGame();
+    }
+}
+
+void TGLForm::EndGame() {
+    kluvian::EndGame(world_.State.Score, *FWynik, dialogs_, [this] { BitBtn1Click(); });
+}
+
+// ---- Input ----------------------------------------------------------------------------------
+
+void TGLForm::FormMouseMove(float X, float Y) {
+    world_.State.MouseX = X;
+    world_.State.MouseY = Y;
+}
+
+void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
+    auto& state = world_.State;
+    if (Button == Qt::RightButton) {
+        Reload(state);
+        return;
+    }
+    if (Button != Qt::LeftButton || state.Ammo == 0)
+        return;
+    const std::uint8_t picked = view_->PickAt(X, Y);
+    const std::string sound = ShotSoundPath(state);
+    ResolveShot(world_, picked);
+    if (Sound1->isChecked() && FileExists(sound))
+        shotSound_.Play(sound);
+}
+
+void TGLForm::FormKeyDown(int key) {
+    switch (key) {
+    case Qt::Key_F1:
+        HelpCommand->trigger();
+        break;
+    case Qt::Key_F2:
+        New1->trigger();
+        break;
+    case Qt::Key_F3:
+        ScoreCommand->trigger();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Closing --------------------------------------------------------------------------------
+
+void TGLForm::FormClose() {
+    // Returns once the table is saved or the player chose to quit without saving.
+    SaveTableBeforeClose(*FWynik, dialogs_);
+}
+
+void TGLForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+    // The other windows go with the main one, or they would keep the program alive.
+    NewForm->hide();
+    FWynik->hide();
+}
+
+} // namespace kluvian

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "game/GameState.h"
+#include "platform/Audio.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/KeyState.h"
+#include "textures/TextureLoader.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QToolBar;
+
+namespace kluvian {
+
+class GameView;
+class TFWynik;
+class TFhelp;
+class TNewForm;
+
+// The main window: menu, tool bar of six commands, the game's drawing below them, the three
+// timers, and the handlers that tie the game together. Owns the one game world.
+class TGLForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    // exeDir: where data/ and wynik.ok live, with a trailing '/'. Throws when no OpenGL
+    // context can be had.
+    TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir);
+    ~TGLForm() override;
+
+    // Commands: one handler each, shared by the tool button, the menu item and the key.
+    void btnPomocClick();
+    void New1Click();
+    void BitBtn1Click();
+    void Sound1Click();
+    void Fullscreen1Click();
+    void Exit1Click();
+    void Hide1Click();
+
+    // Timers.
+    void NewTmrTimer();
+    void ProceedTmrTimer();
+    void CountDownTmrTimer();
+
+    // Input, in the drawing's coordinates.
+    void FormMouseMove(float X, float Y);
+    void FormMouseDown(Qt::MouseButton Button, float X, float Y);
+    // F1 .. F3 (their shortcuts call it); F4 .. F6 are the shortcuts of the menu items.
+    void FormKeyDown(int key);
+
+    void EndGame();
+
+    World& world() { return world_; }
+    GameView& view() { return *view_; }
+    TNewForm& newForm() { return *NewForm; }
+    TFWynik& scoreTable() { return *FWynik; }
+    TFhelp& startupHelp() { return *Fhelp; }
+    QTimer NewTmr;
+    QTimer ProceedTmr;
+    QTimer CountDownTmr;
+
+    // The menu and the tool bar, named as the game names them.
+    QMenu* Game1 = nullptr;
+    QMenu* Settings1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* ShowHighscores1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Sound1 = nullptr;
+    QAction* Fullscreen1 = nullptr;
+    QAction* ShowHelpandCredits1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* Hide1 = nullptr;
+    QAction* HelpCommand = nullptr;
+    QAction* ScoreCommand = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QPushButton* btnPomoc = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* btnRyki = nullptr;
+    QPushButton* btnEkran = nullptr;
+    QPushButton* btnKoniec = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class LoadHost;
+
+    void FormCreate();
+    void FormClose();
+    void BuildMenu();
+    void BuildToolBar();
+    void InitWorldWithContext();
+    std::string AreaPath(const std::string& piece) const;
+
+    Dialogs& dialogs_;
+    const Clock& clock_;
+    World world_;
+    ArrowKeyTracker keys_;
+    AudioSystem audio_;
+    ShotSound shotSound_;
+
+public:
+    MediaPlayer MediaPlayer1; // the area's music; after the audio system it plays on
+
+private:
+    TextureLoader loader_;
+    GameView* view_ = nullptr;
+    TNewForm* NewForm = nullptr;
+    TFhelp* Fhelp = nullptr;
+    std::unique_ptr<TFWynik> FWynik; // a top-level window of its own, like the original
+};
+
+} // namespace kluvian

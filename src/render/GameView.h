@@ -1,0 +1,69 @@
+#pragma once
+
+#include "game/FrameRules.h"
+#include "game/GameState.h"
+#include "platform/Clock.h"
+#include "platform/KeyState.h"
+#include "render/PickBuffer.h"
+
+#include <QOpenGLWidget>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+
+namespace kluvian {
+
+// The game's drawing: a QOpenGLWidget whose every paint is one frame of the game. A 0 ms
+// timer asks for the next frame as soon as the event loop is otherwise idle, so frames
+// follow one another continuously while timers, input and modal dialogs keep working.
+class GameView final : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    GameView(World& world, const Clock& clock, const KeyState& keys, QWidget* parent = nullptr);
+    ~GameView() override;
+
+    // Runs once the context exists and is current (texture loading at start-up).
+    std::function<void()> onContextReady;
+    // Whether the main window is the active window (panning needs it).
+    std::function<bool()> isWindowActive;
+    // Mouse input in the drawing's coordinates (pixels, origin at the top left).
+    std::function<void(float x, float y)> onMouseMove;
+    std::function<void(Qt::MouseButton button, float x, float y)> onMouseDown;
+
+    // One frame. With PickMode set this is the picking pass: only the birds, each in the
+    // colour whose red is its Id, into the current framebuffer and never presented.
+    void ApplicationEventsIdle(bool& Done);
+
+    // Renders a picking pass into the off-screen pick buffer at once and returns the red
+    // byte of the pixel under (x, y), in the drawing's coordinates.
+    std::uint8_t PickAt(float x, float y);
+
+    // Frame timing and frame-rate bookkeeping: LastFrameTick, FrameCount, LastFpsTick, Fps.
+    FrameStats Stats;
+
+    // Continuous frames on or off (tests render frames one at a time).
+    void SetContinuousFrames(bool on);
+    // True once the context has been created.
+    bool HasContext() const { return ready_; }
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int deviceWidth() const;
+    int deviceHeight() const;
+
+    World& world_;
+    const Clock& clock_;
+    const KeyState& keys_;
+    PickBuffer pick_;
+    QTimer frameTimer_;
+    bool ready_ = false;
+};
+
+} // namespace kluvian

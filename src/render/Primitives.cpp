@@ -1,0 +1,56 @@
+#include "render/Primitives.h"
+
+namespace kluvian {
+
+void DrawSprite(bool Mirror, double X, double Y, double Size) {
+    const float s0 = Mirror ? 0.0f : 1.0f;
+    const float s1 = 1.0f - s0;
+    const auto x = static_cast<float>(X);
+    const auto y = static_cast<float>(Y);
+    const auto xs = static_cast<float>(X + Size);
+    const auto ys = static_cast<float>(Y + Size);
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, 0);
+    glVertex3f(x, y, 0);
+    glTexCoord2f(s1, 0);
+    glVertex3f(xs, y, 0);
+    glTexCoord2f(s1, 1);
+    glVertex3f(xs, ys, 0);
+    glTexCoord2f(s0, 1);
+    glVertex3f(x, ys, 0);
+    glEnd();
+}
+
+void DrawFontText(GLuint FontTex, std::string_view Text, std::int32_t X, std::int32_t Y,
+                  std::int32_t Size, float R, float G, float B) {
+    constexpr float cell = 0.0625f;
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, FontTex);
+    for (std::size_t pos = 0; pos < Text.size(); ++pos) {
+        const auto k = static_cast<unsigned char>(Text[pos]);
+        const float cx = float(k % 16) * cell;
+        const float cy = float(k / 16) * cell;
+        // The product is whole; halving it in floating point gives the .5 positions.
+        const double h = double(std::int32_t(pos + 1) * Size) / 2.0;
+        const auto left = static_cast<float>(X - h);
+        const auto right = static_cast<float>(X - h - Size);
+        const auto bottom = static_cast<float>(Y);
+        const auto top = static_cast<float>(Y + Size);
+        glPushMatrix();
+        glColor3f(R, G, B);
+        glBegin(GL_QUADS);
+        glTexCoord2f(cx, cy + cell);
+        glVertex3f(left, bottom, 0);
+        glTexCoord2f(cx + cell, cy + cell);
+        glVertex3f(right, bottom, 0);
+        glTexCoord2f(cx + cell, cy);
+        glVertex3f(right, top, 0);
+        glTexCoord2f(cx, cy);
+        glVertex3f(left, top, 0);
+        glEnd();
+        glPopMatrix();
+    }
+}
+
+} // namespace kluvian

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <string_view>
+
+namespace kluvian {
+
+// A textured square X..X+Size, Y..Y+Size in the world frame, picture upright on the screen;
+// Mirror flips it left to right. The caller binds the texture and sets the colour; no other
+// GL state changes.
+void DrawSprite(bool Mirror, double X, double Y, double Size);
+
+// Writes Text (code page 1250 bytes) with the 16 x 16 glyph grid in FontTex: glyph i
+// (1-based) is a Size x Size square whose left edge lies 800 - X + i * Size / 2 units from the
+// left of the view and whose bottom lies Y units above the bottom. Leaves texturing and
+// blending on, the font bound and the colour current.
+void DrawFontText(GLuint FontTex, std::string_view Text, std::int32_t X, std::int32_t Y,
+                  std::int32_t Size, float R, float G, float B);
+
+} // namespace kluvian

@@ -1,0 +1,36 @@
+#include "render/Projection.h"
+
+#include <GL/gl.h>
+
+namespace kluvian {
+
+void ApplyFixedState() {
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_ALWAYS);
+    glClearColor(0, 0, 0, 1);
+}
+
+void SetWorldProjection(int clientWidth, int clientHeight) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, clientWidth, clientHeight);
+    glOrtho(0, kWorldWidth, kWorldHeight, 0, -1, 1);
+}
+
+void LoadWorldModelView() {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(180, 0, 0, 1);
+    glTranslatef(-kWorldWidth, -kWorldHeight, 0);
+}
+
+void SetPixelProjection(int clientWidth, int clientHeight) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, clientWidth, clientHeight);
+    glOrtho(0, clientWidth, clientHeight, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+} // namespace kluvian

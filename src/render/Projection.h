@@ -1,0 +1,20 @@
+#pragma once
+
+namespace kluvian {
+
+inline constexpr int kWorldWidth = 800;
+inline constexpr int kWorldHeight = 600;
+
+// The state every frame relies on: depth test on but always passing (drawing order alone
+// decides), black clear colour.
+void ApplyFixedState();
+
+// World frame: the 800 x 600 world stretched over the whole drawing, x growing to the left
+// on the screen and y upwards. Sizes are the drawing's in device pixels.
+void SetWorldProjection(int clientWidth, int clientHeight);
+void LoadWorldModelView();
+
+// Pixel frame: units are the drawing's pixels, origin at the top left, y downwards.
+void SetPixelProjection(int clientWidth, int clientHeight);
+
+} // namespace kluvian

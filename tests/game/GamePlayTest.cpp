@@ -1,0 +1,216 @@
+// A whole game played in one process with the real windows, as a player would.
+#include "game/TGLForm.h"
+#include "platform/CodePage.h"
+#include "platform/RecordingDialogs.h"
+#include "render/GameView.h"
+#include "scores/TFWynik.h"
+#include "support/TestArea.h"
+#include "windows/TNewForm.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <malloc.h>
+#include <sstream>
+
+namespace kluvian {
+namespace {
+
+std::vector<std::string> Lines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> lines;
+    std::string s = text.str();
+    for (std::size_t at = 0; at < s.size();) {
+        const std::size_t end = s.find("\r\n", at);
+        lines.push_back(s.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+class GamePlay : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    RecordingDialogs dialogs;
+    SystemClock clock;
+    std::unique_ptr<TGLForm> form;
+
+    void SetUp() override {
+        test::WriteTestArea(dir);
+        form = std::make_unique<TGLForm>(dialogs, clock, dir.path());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void TearDown() override {
+        if (form)
+            form->NewTmr.stop();
+        form.reset();
+    }
+
+    World& world() { return form->world(); }
+    GameState& state() { return form->world().State; }
+
+    // Starts a game with F2 and waits for the load to finish.
+    void startGame() {
+        QTest::keyClick(form.get(), Qt::Key_F2);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return state().Running; }, 10000));
+        EXPECT_FALSE(form->newForm().isVisible());
+    }
+    // Holds the birds still and parks them far outside the view.
+    void freezeBirds() {
+        form->ProceedTmr.stop();
+        for (int g = 0; g < kGroups; ++g)
+            for (int i = 0; i < kBirdsPerGroup; ++i) {
+                world().Birds(g, i).X = -5000;
+                world().Birds(g, i).Y = -5000;
+            }
+    }
+    // Where a bird's centre is on the drawing.
+    QPoint centreOf(const TChicken& bird) {
+        const double half = bird.Size / 2.0;
+        return {int(800 - double(bird.X) - half), int(600 - double(bird.Y) - half)};
+    }
+    void click(Qt::MouseButton button, QPoint at) {
+        QTest::mouseClick(&form->view(), button, {}, at);
+    }
+    int liveTextures() {
+        form->view().makeCurrent();
+        // Names are handed out upwards; a fresh one bounds every name in use.
+        GLuint bound = 0;
+        glGenTextures(1, &bound);
+        glDeleteTextures(1, &bound);
+        int live = 0;
+        for (GLuint name = 1; name < bound; ++name)
+            live += glIsTexture(name) ? 1 : 0;
+        return live;
+    }
+};
+
+TEST_F(GamePlay, AWholeGameFromTheFirstShotToTheSavedRecord) {
+    startGame();
+    EXPECT_EQ(state().Ammo, 8);
+    EXPECT_EQ(state().Score, 0);
+    EXPECT_EQ(state().TimeLeft, 90);
+    EXPECT_TRUE(form->ProceedTmr.isActive());
+    EXPECT_TRUE(form->CountDownTmr.isActive());
+    EXPECT_EQ(form->view().cursor().shape(), Qt::BlankCursor);
+    form->CountDownTmr.stop(); // the test drives the clock
+    freezeBirds();
+
+    TChicken& small = world().Birds(Small, 3);
+    TChicken& medium = world().Birds(Medium, 0);
+    TChicken& big = world().Birds(Big, 9);
+    small.X = 700, small.Y = 400;
+    medium.X = 500, medium.Y = 400;
+    big.X = 300, big.Y = 100;
+
+    click(Qt::LeftButton, centreOf(small));
+    EXPECT_EQ(state().Score, 25);
+    EXPECT_EQ(small.Falling, 50);
+    EXPECT_FLOAT_EQ(state().ShotScale, 1.01f);
+    EXPECT_EQ(state().ShotPhase, 1);
+    click(Qt::LeftButton, centreOf(medium));
+    click(Qt::LeftButton, centreOf(big) + QPoint(20, 20)); // a corner of its square still hits
+    EXPECT_EQ(state().Score, 45);
+    EXPECT_EQ(state().Ammo, 5);
+
+    click(Qt::LeftButton, {50, 300}); // nothing there: a miss
+    EXPECT_EQ(state().Score, 43);
+    click(Qt::LeftButton, centreOf(small)); // already falling: nothing, not a miss
+    EXPECT_EQ(state().Score, 43);
+    EXPECT_EQ(state().Ammo, 3);
+    click(Qt::MiddleButton, {50, 300});
+    EXPECT_EQ(state().Ammo, 3);
+
+    click(Qt::RightButton, {50, 300}); // three left: costs 5
+    EXPECT_EQ(state().Score, 38);
+    EXPECT_EQ(state().Ammo, 8);
+    for (int shot = 0; shot < 9; ++shot) // the ninth click finds the magazine empty
+        click(Qt::LeftButton, {50, 300});
+    EXPECT_EQ(state().Ammo, 0);
+    EXPECT_EQ(state().Score, 22);
+    click(Qt::RightButton, {50, 300}); // empty: free
+    EXPECT_EQ(state().Score, 22);
+    EXPECT_EQ(state().Ammo, 8);
+
+    dialogs.textAnswers.push_back("Łowca");
+    form->CountDownTmr.start();
+    for (int tick = 0; tick < 89; ++tick)
+        form->CountDownTmrTimer();
+    EXPECT_TRUE(state().Running);
+    EXPECT_EQ(state().TimeLeft, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+    form->CountDownTmrTimer();
+    EXPECT_FALSE(state().Running);
+    EXPECT_FALSE(form->CountDownTmr.isActive());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, "Gratulacje z dobrego wyniku!");
+    EXPECT_TRUE(form->scoreTable().isVisible());
+    EXPECT_EQ(form->scoreTable().Grid().Cell(1, 1), ToCp1250(QString::fromUtf8("Łowca")));
+    EXPECT_EQ(form->scoreTable().Grid().Cell(3, 1), "22");
+
+    form->close();
+    const auto lines = Lines(dir.file("wynik.ok"));
+    ASSERT_EQ(lines.size(), 46u);
+    EXPECT_EQ(lines[13], "Nazwa Gracza");
+    EXPECT_EQ(lines[14], ToCp1250(QString::fromUtf8("Łowca")));
+    EXPECT_EQ(lines[35], " Wynik ");
+    EXPECT_EQ(lines[36], "22");
+    EXPECT_EQ(lines[37], "8");
+    EXPECT_EQ(lines[45], "1"); // "Ostatni" with 0 has gone
+}
+
+// A hundred games take minutes on a software rasteriser (every progress step of a load draws
+// a frame), so the test command plays a few; KLUVIAN_SOAK_GAMES=100 plays the full soak.
+TEST_F(GamePlay, ManyGamesInOneProcessKeepTexturesAndMemoryFlat) {
+    const char* games = std::getenv("KLUVIAN_SOAK_GAMES");
+    const int count = games ? std::max(2, std::atoi(games)) : 4;
+    auto residentKb = [] {
+        malloc_trim(0); // freed memory goes back first: what stays is what is still held
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmRSS:", 0) == 0)
+                return std::stol(line.substr(6));
+        return 0L;
+    };
+    const int texturesBefore = liveTextures(); // the font, the cross-hair and Qt's own
+    int texturesAfterFirst = 0;
+    long memoryAfterFirst = 0;
+    for (int game = 0; game < count; ++game) {
+        startGame();
+        form->CountDownTmr.stop();
+        click(Qt::LeftButton, {400, 300});
+        click(Qt::RightButton, {400, 300});
+        dialogs.textAnswers.push_back("gracz " + std::to_string(game));
+        state().TimeLeft = 1;
+        form->CountDownTmrTimer();
+        ASSERT_FALSE(state().Running);
+        form->scoreTable().hide(); // as the player closes it and goes back to the game
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        if (game == 0) {
+            texturesAfterFirst = liveTextures();
+            memoryAfterFirst = residentKb();
+        }
+    }
+    EXPECT_EQ(liveTextures(), texturesAfterFirst);
+    EXPECT_EQ(texturesAfterFirst, texturesBefore + 3 + 7 + 1 + 3 + 18);
+    const long grownKb = residentKb() - memoryAfterFirst;
+    std::cout << "[ soak ] " << count << " games: live textures " << texturesAfterFirst
+              << ", resident memory grew by " << grownKb << " kB\n";
+    EXPECT_LT(grownKb, 2048);
+}
+
+} // namespace
+} // namespace kluvian

@@ -1,0 +1,172 @@
+#include "game/TGLForm.h"
+#include "platform/Application.h"
+#include "platform/RecordingDialogs.h"
+#include "render/GameView.h"
+#include "scores/TFWynik.h"
+#include "support/TempDir.h"
+#include "windows/TNewForm.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace kluvian {
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    RecordingDialogs dialogs;
+    SystemClock clock;
+    std::unique_ptr<TGLForm> form;
+
+    void SetUp() override {
+        form = std::make_unique<TGLForm>(dialogs, clock, dir.path());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        activate();
+    }
+    void TearDown() override {
+        form->NewTmr.stop();
+        form.reset();
+    }
+    void activate() {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void press(Qt::Key key) { QTest::keyClick(form.get(), key); }
+};
+
+TEST_F(MainWindow, StartsWithItsCaptionMenuToolBarAndABlackDrawingOf800By600) {
+    EXPECT_TRUE(form->windowTitle().startsWith("Kluvian wer.1.0 - "));
+    EXPECT_TRUE(form->windowTitle().contains("\"Brassfang\""));
+    EXPECT_EQ(QApplication::applicationName(), "Kluvian");
+
+    QStringList top;
+    for (QAction* action : form->menuBar()->actions())
+        top << action->text();
+    EXPECT_EQ(top, (QStringList{"Game", "Options", "?", "-", "Hide [Alt]"}));
+    EXPECT_EQ(form->New1->text(), "[F2] New...");
+    EXPECT_TRUE(form->New1->shortcut().isEmpty());
+    EXPECT_EQ(form->ShowHighscores1->text(), "[F3] Show Highscores");
+    EXPECT_EQ(form->Exit1->text(), "[Alt+F4] Exit");
+    EXPECT_EQ(form->Exit1->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(form->Sound1->text(), "[S] Sound");
+    EXPECT_EQ(form->Sound1->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_TRUE(form->Sound1->isChecked());
+    EXPECT_EQ(form->Fullscreen1->text(), "[F] Fullscreen");
+    EXPECT_EQ(form->Fullscreen1->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_FALSE(form->Fullscreen1->isChecked());
+    EXPECT_EQ(form->ShowHelpandCredits1->text(), "[H] Show Help and Credits");
+
+    const std::vector<std::pair<QPushButton*, QStringList>> buttons{
+        {form->btnPomoc, {"F1 &Pomoc", "Otwiera okno pomocy"}},
+        {form->Button1, {"F2 &Nowa gra", QString::fromUtf8("Rozpoczyna grę od nowa")}},
+        {form->BitBtn1, {"F3 Wynik", QString::fromUtf8("Pokazuje/Ukrywa tabelę wyników")}},
+        {form->btnRyki,
+         {QString::fromUtf8("F4 &Dźwięki"), QString::fromUtf8("Dxwięki włączone/ wyłączone")}},
+        {form->btnEkran, {"F5 &Ekran", QString::fromUtf8("Gra na całym/normalnym ekranie")}},
+        {form->btnKoniec, {"F6 &Koniec", "Koniec pracy"}},
+    };
+    int x = -1;
+    for (const auto& [button, texts] : buttons) {
+        EXPECT_EQ(button->text(), texts[0]);
+        EXPECT_EQ(button->toolTip(), texts[1]);
+        EXPECT_EQ(button->size(), QSize(122, 21));
+        EXPECT_GT(button->x(), x); // side by side, in order
+        x = button->x();
+    }
+
+    EXPECT_EQ(form->view().size(), QSize(800, 600));
+    EXPECT_GE(form->view().y(), form->ToolBar1->geometry().bottom()); // below the tool bar
+    const QImage drawing = form->view().grabFramebuffer();
+    EXPECT_EQ(drawing.pixelColor(400, 300), QColor(Qt::black));
+    EXPECT_EQ(drawing.pixelColor(5, 5), QColor(Qt::black));
+    EXPECT_FALSE(form->NewTmr.isActive());
+    EXPECT_FALSE(form->ProceedTmr.isActive());
+    EXPECT_FALSE(form->CountDownTmr.isActive());
+    EXPECT_FALSE(form->world().State.Running);
+    EXPECT_EQ(form->world().Birds(Big, 9).Id, 39);
+}
+
+TEST_F(MainWindow, EachFunctionKeyRunsItsCommandOnce) {
+    press(Qt::Key_F4);
+    EXPECT_FALSE(form->Sound1->isChecked()); // twice would have checked it again
+    press(Qt::Key_F4);
+    EXPECT_TRUE(form->Sound1->isChecked());
+
+    press(Qt::Key_F3);
+    EXPECT_TRUE(form->scoreTable().isVisible());
+    press(Qt::Key_F3);
+    EXPECT_TRUE(form->scoreTable().isVisible()); // F3 shows, never hides
+    form->scoreTable().hide();
+    activate();
+
+    press(Qt::Key_F2);
+    EXPECT_TRUE(form->newForm().isVisible());
+    EXPECT_TRUE(form->newForm().LoadRequested);
+    EXPECT_TRUE(form->NewTmr.isActive());
+    form->NewTmr.stop();
+    form->newForm().hide();
+}
+
+TEST_F(MainWindow, F5MaximisesAndF5AgainRestoresTheWindow) {
+    const QRect before = form->geometry();
+    press(Qt::Key_F5);
+    EXPECT_TRUE(form->Fullscreen1->isChecked());
+    QTest::qWait(200);
+    // Without a window manager the state is asked for but the size stays.
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    press(Qt::Key_F5);
+    EXPECT_FALSE(form->Fullscreen1->isChecked());
+    QTest::qWait(200);
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_EQ(form->size(), before.size());
+}
+
+TEST_F(MainWindow, EveryWayOfClosingSavesTheScoreTable) {
+    const std::string table = dir.file("wynik.ok");
+    press(Qt::Key_F6);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(table));
+    EXPECT_EQ(std::filesystem::file_size(table), 215u);
+
+    std::filesystem::remove(table);
+    form->show();
+    form->Exit1->trigger(); // the menu item
+    EXPECT_TRUE(std::filesystem::exists(table));
+
+    std::filesystem::remove(table);
+    form->show();
+    form->close(); // the close box
+    EXPECT_TRUE(std::filesystem::exists(table));
+    EXPECT_TRUE(dialogs.shown.size() >= 2); // font.tga and cursor.tga are missing here
+}
+
+TEST(Application, AnExceptionEscapingAHandlerIsShownWithAFullStopAndTheProgramGoesOn) {
+    auto* app = static_cast<Application*>(qApp);
+    RecordingDialogs dialogs;
+    app->SetErrorReporter([&](std::string_view text) { dialogs.ShowError(text); });
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [] { throw std::runtime_error("Disk full"); });
+    timer.start(0);
+    QTest::qWait(50);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Disk full.");
+    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+    EXPECT_EQ(dialogs.shown[0].caption, ""); // the application title
+    bool stillRunning = false;
+    QTimer::singleShot(0, [&] { stillRunning = true; });
+    QTest::qWait(50);
+    EXPECT_TRUE(stillRunning);
+}
+
+} // namespace
+} // namespace kluvian
