@@ -211,14 +211,14 @@ void TGLForm::BuildToolBar() {
     ToolBar1->layout()->setSpacing(0);
     ToolBar1->layout()->setContentsMargins(0, 2, 0, 2);
 
-    struct ButtonSpec {
+    struct ButtonEntry {
         QPushButton** button;
         const char* name;
         const char* caption;
         const char* hint;
         QAction* command;
     };
-    const std::array<ButtonSpec, 6> buttons{{
+    const std::array<ButtonEntry, 6> buttons{{
         {&btnPomoc, "btnPomoc", "F1 &Pomoc", "Otwiera okno pomocy", HelpCommand},
         {&Button1, "Button1", "F2 &Nowa gra", "Rozpoczyna grę od nowa", New1},
         {&BitBtn1, "BitBtn1", "F3 Wynik", "Pokazuje/Ukrywa tabelę wyników", ScoreCommand},
@@ -226,18 +226,18 @@ void TGLForm::BuildToolBar() {
         {&btnEkran, "btnEkran", "F5 &Ekran", "Gra na całym/normalnym ekranie", Fullscreen1},
         {&btnKoniec, "btnKoniec", "F6 &Koniec", "Koniec pracy", Exit1},
     }};
-    for (const auto& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), ToolBar1);
-        button->setObjectName(spec.name);
-        button->setToolTip(QString::fromUtf8(spec.hint));
+    for (const auto& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), ToolBar1);
+        button->setObjectName(entry.name);
+        button->setToolTip(QString::fromUtf8(entry.hint));
         button->setFixedSize(kButtonWidth, kButtonHeight);
         QFont bold = button->font();
         bold.setBold(true);
         button->setFont(bold);
-        QAction* command = spec.command;
+        QAction* command = entry.command;
         connect(button, &QPushButton::clicked, command, &QAction::trigger);
         ToolBar1->addWidget(button);
-        *spec.button = button;
+        *entry.button = button;
     }
     setTabOrder(BitBtn1, Button1);
     setTabOrder(Button1, btnRyki);
@@ -306,6 +306,8 @@ void TGLForm::NewTmrTimer() {
         return;
     NewForm->LoadRequested = false;
     LoadHost host(*this);
+    loading_ = true;
+    const std::unique_ptr<bool, void (*)(bool*)> done(&loading_, [](bool* flag) { *flag = false; });
     RunAreaLoad(world_, host);
 }
 

@@ -58,6 +58,9 @@ public:
 
     void EndGame();
 
+    // True while an area load runs (its progress steps let other events in).
+    bool LoadInProgress() const { return loading_; }
+
     World& world() { return world_; }
     GameView& view() { return *view_; }
     TNewForm& newForm() { return *NewForm; }
@@ -117,6 +120,7 @@ private:
     GameView* view_ = nullptr;
     TNewForm* NewForm = nullptr;
     TFhelp* Fhelp = nullptr;
+    bool loading_ = false;
     std::unique_ptr<TFWynik> FWynik; // a top-level window of its own, like the original
 };
 

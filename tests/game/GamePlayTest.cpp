@@ -15,6 +15,7 @@
 #include <GL/gl.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <malloc.h>
@@ -169,6 +170,47 @@ TEST_F(GamePlay, AWholeGameFromTheFirstShotToTheSavedRecord) {
     EXPECT_EQ(lines[36], "22");
     EXPECT_EQ(lines[37], "8");
     EXPECT_EQ(lines[45], "1"); // "Ostatni" with 0 has gone
+}
+
+TEST_F(GamePlay, SeveralNewGameCommandsBeforeTheNextTickStartOneLoad) {
+    form->New1Click();
+    form->New1Click();
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state().Running; }, 10000));
+    state().TimeLeft = 50;
+    QTest::qWait(350);               // three more ticks of the loading timer
+    EXPECT_EQ(state().TimeLeft, 50); // no second load started the clock afresh
+    EXPECT_FALSE(form->newForm().LoadRequested);
+    EXPECT_TRUE(form->NewTmr.isActive()); // it stays on and keeps polling
+}
+
+TEST_F(GamePlay, NewGameDuringALoadIsFollowedByASecondCompleteLoad) {
+    // A missing picture makes the loader show its message in the middle of the load; the
+    // player asks for a new game while it is open.
+    std::filesystem::remove(dir.file("data/BlueMountains/ammo.tga"));
+    int requestsDuringLoad = 0;
+    dialogs.whileOpen = [&](const RecordingDialogs::Shown&) {
+        if (requestsDuringLoad++ == 0)
+            form->New1Click();
+        form->ProceedTmrTimer(); // the flight step and the clock run between steps too
+        form->FormMouseDown(Qt::LeftButton, 400, 300);
+    };
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return dialogs.shown.size() >= 2 && !form->LoadInProgress(); }, 30000));
+    const auto texts = dialogs.messageTexts();
+    ASSERT_EQ(texts.size(), 2u); // each load reported the missing cartridge once
+    EXPECT_NE(texts[0].find("ammo.tga"), std::string::npos);
+    EXPECT_TRUE(state().Running);
+    EXPECT_EQ(state().TimeLeft, 90);
+    EXPECT_EQ(state().Ammo, 7); // the shot while the cartridge picture was reported
+    EXPECT_EQ(state().Score, 0);
+    EXPECT_FALSE(form->newForm().isVisible());
+    for (int g = 0; g < kGroups; ++g)
+        for (int i = 0; i < kBirdsPerGroup; ++i) {
+            EXPECT_EQ(world().Birds(g, i).Id, kFirstId[std::size_t(g)] + i);
+            EXPECT_EQ(world().Birds(g, i).Falling, 0);
+        }
 }
 
 // A hundred games take minutes on a software rasteriser (every progress step of a load draws

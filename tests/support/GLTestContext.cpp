@@ -1,24 +1,9 @@
 #include "support/GLTestContext.h"
 
-#include <QSurfaceFormat>
-
 #include <GL/gl.h>
 #include <stdexcept>
 
 namespace kluvian::test {
-
-void UseCompatibilityProfile() {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setRedBufferSize(8);
-    format.setGreenBufferSize(8);
-    format.setBlueBufferSize(8);
-    format.setAlphaBufferSize(8);
-    format.setDepthBufferSize(24);
-    format.setStencilBufferSize(0);
-    QSurfaceFormat::setDefaultFormat(format);
-}
 
 GLTestContext::GLTestContext(int width, int height) : width_(width), height_(height) {
     surface_.setFormat(QSurfaceFormat::defaultFormat());

@@ -10,9 +10,6 @@
 
 namespace kluvian::test {
 
-// Asks every GL context made from now on for the compatibility profile the game draws with.
-void UseCompatibilityProfile();
-
 // A current compatibility-profile GL context drawing into an off-screen framebuffer of
 // the given size, for tests that render and read pixels back without a window.
 class GLTestContext {
