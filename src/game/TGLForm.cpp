@@ -59,6 +59,9 @@ public:
     explicit LoadHost(TGLForm& form) : form_(form) {}
 
     void LoadTexture(const std::string& path, GLuint& slot) override {
+        // Textures need the drawing's context, which exists once the window has been shown.
+        if (!form_.view_->HasContext())
+            throw std::runtime_error("no OpenGL context");
         form_.view_->makeCurrent();
         form_.loader_.LoadTexture(path, slot);
     }

@@ -74,6 +74,8 @@ void GameView::ApplicationEventsIdle(bool& Done) {
 }
 
 std::uint8_t GameView::PickAt(float x, float y) {
+    if (!ready_)
+        return 0; // nothing has been drawn yet, so nothing can be hit
     makeCurrent();
     const int w = deviceWidth();
     const int h = deviceHeight();

@@ -251,7 +251,9 @@ TEST_F(GamePlay, ManyGamesInOneProcessKeepTexturesAndMemoryFlat) {
     const long grownKb = residentKb() - memoryAfterFirst;
     std::cout << "[ soak ] " << count << " games: live textures " << texturesAfterFirst
               << ", resident memory grew by " << grownKb << " kB\n";
+#ifndef __SANITIZE_ADDRESS__ // its quarantine holds on to freed memory on purpose
     EXPECT_LT(grownKb, 2048);
+#endif
 }
 
 } // namespace
