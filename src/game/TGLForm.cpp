@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QOffscreenSurface>
@@ -75,11 +74,7 @@ public:
         QCoreApplication::processEvents();
     }
     bool SoundOn() const override { return form_.Sound1->isChecked(); }
-    void PlayMusic(const std::string& path) override {
-        form_.MediaPlayer1.SetFileName(path);
-        form_.MediaPlayer1.Open();
-        form_.MediaPlayer1.Play();
-    }
+    void PlayMusic(const std::string& path) override { form_.PlayMusic(path); }
     void StartGameTimers() override {
         form_.ProceedTmr.start();
         form_.CountDownTmr.start();
@@ -249,10 +244,6 @@ void TGLForm::BuildToolBar() {
     setTabOrder(btnEkran, btnKoniec);
 }
 
-std::string TGLForm::AreaPath(const std::string& piece) const {
-    return world_.State.ExeDir + "data/" + world_.State.AreaName + piece;
-}
-
 // ---- Commands ------------------------------------------------------------------------------
 
 void TGLForm::btnPomocClick() {
@@ -270,14 +261,18 @@ void TGLForm::BitBtn1Click() {
     FWynik->raise();
 }
 
+void TGLForm::PlayMusic(const std::string& path) {
+    MediaPlayer1.SetFileName(path);
+    MediaPlayer1.Open(); // closes what was open, so the music starts afresh; throws on a bad file
+    MediaPlayer1.Play();
+}
+
 void TGLForm::Sound1Click() {
     auto& state = world_.State;
     if (Sound1->isChecked()) {
-        const std::string path = AreaPath("/music.mp3");
+        const std::string path = AreaDir(state) + "music.mp3";
         if (FileExists(path)) {
-            MediaPlayer1.SetFileName(path);
-            MediaPlayer1.Open();
-            MediaPlayer1.Play();
+            PlayMusic(path);
             state.MusicOpened = true;
         }
     } else if (state.MusicOpened) {

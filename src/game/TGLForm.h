@@ -103,7 +103,7 @@ private:
     void BuildMenu();
     void BuildToolBar();
     void InitWorldWithContext();
-    std::string AreaPath(const std::string& piece) const;
+    void PlayMusic(const std::string& path);
 
     Dialogs& dialogs_;
     const Clock& clock_;

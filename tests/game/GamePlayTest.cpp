@@ -172,6 +172,35 @@ TEST_F(GamePlay, AWholeGameFromTheFirstShotToTheSavedRecord) {
     EXPECT_EQ(lines[45], "1"); // "Ostatni" with 0 has gone
 }
 
+TEST_F(GamePlay, MusicStartsWithTheGameAndF4StopsAndRestartsIt) {
+    // The generated tune; the test command says where the build is.
+    const char* build = std::getenv("KLUVIAN_BUILD_DIR");
+    const std::string tune = std::string(build ? build : "..") + "/data/BlueMountains/music.mp3";
+    ASSERT_TRUE(std::filesystem::exists(tune)) << tune;
+    std::filesystem::copy_file(tune, dir.file("data/BlueMountains/music.mp3"));
+    startGame();
+    EXPECT_TRUE(state().MusicOpened);
+    EXPECT_TRUE(form->MediaPlayer1.Playing());
+    QTest::keyClick(form.get(), Qt::Key_F4);
+    EXPECT_FALSE(form->Sound1->isChecked());
+    EXPECT_FALSE(form->MediaPlayer1.IsOpen());
+    EXPECT_TRUE(state().MusicOpened); // never cleared
+    QTest::keyClick(form.get(), Qt::Key_F4);
+    EXPECT_TRUE(form->MediaPlayer1.Playing());
+
+    // A file the player cannot open: the load warns, loads nothing and starts no game.
+    dir.write("data/BlueMountains/music.mp3", "not music at all");
+    form->CountDownTmr.stop();
+    state().Running = false;
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shown.empty(); }, 10000));
+    EXPECT_EQ(dialogs.shown[0].text, "Przynajmniej 1 plik nie został znaleziony!");
+    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Warning);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->LoadInProgress(); }, 10000));
+    EXPECT_FALSE(state().Running);
+    EXPECT_FALSE(form->newForm().isVisible());
+}
+
 TEST_F(GamePlay, SeveralNewGameCommandsBeforeTheNextTickStartOneLoad) {
     form->New1Click();
     form->New1Click();
