@@ -1,4 +1,5 @@
 // A whole game played in one process with the real windows, as a player would.
+#include "MainWindowFixture.h"
 #include "game/TGLForm.h"
 #include "platform/CodePage.h"
 #include "platform/RecordingDialogs.h"
@@ -38,33 +39,16 @@ std::vector<std::string> Lines(const std::string& path) {
     return lines;
 }
 
-class GamePlay : public ::testing::Test {
+class GamePlay : public test::MainWindowFixture {
 protected:
-    test::TempDir dir;
-    RecordingDialogs dialogs;
-    SystemClock clock;
-    std::unique_ptr<TGLForm> form;
-
-    void SetUp() override {
-        test::WriteTestArea(dir);
-        form = std::make_unique<TGLForm>(dialogs, clock, dir.path());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    void TearDown() override {
-        if (form)
-            form->NewTmr.stop();
-        form.reset();
-    }
+    void PrepareDirectory() override { test::WriteTestArea(dir); }
 
     World& world() { return form->world(); }
     GameState& state() { return form->world().State; }
 
     // Starts a game with F2 and waits for the load to finish.
     void startGame() {
-        QTest::keyClick(form.get(), Qt::Key_F2);
+        press(Qt::Key_F2);
         ASSERT_TRUE(QTest::qWaitFor([&] { return state().Running; }, 10000));
         EXPECT_FALSE(form->newForm().isVisible());
     }
@@ -270,8 +254,7 @@ TEST_F(GamePlay, ManyGamesInOneProcessKeepTexturesAndMemoryFlat) {
         form->CountDownTmrTimer();
         ASSERT_FALSE(state().Running);
         form->scoreTable().hide(); // as the player closes it and goes back to the game
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        activate();
         if (game == 0) {
             texturesAfterFirst = liveTextures();
             memoryAfterFirst = residentKb();

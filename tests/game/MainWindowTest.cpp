@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "game/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/RecordingDialogs.h"
@@ -19,29 +20,7 @@
 namespace kluvian {
 namespace {
 
-class MainWindow : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    RecordingDialogs dialogs;
-    SystemClock clock;
-    std::unique_ptr<TGLForm> form;
-
-    void SetUp() override {
-        form = std::make_unique<TGLForm>(dialogs, clock, dir.path());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        activate();
-    }
-    void TearDown() override {
-        form->NewTmr.stop();
-        form.reset();
-    }
-    void activate() {
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    void press(Qt::Key key) { QTest::keyClick(form.get(), key); }
-};
+using MainWindow = test::MainWindowFixture;
 
 TEST_F(MainWindow, StartsWithItsCaptionMenuToolBarAndABlackDrawingOf800By600) {
     EXPECT_TRUE(form->windowTitle().startsWith("Kluvian wer.1.0 - "));
