@@ -23,12 +23,6 @@
 namespace kluvian {
 namespace {
 
-class NoKeys final : public KeyState {
-public:
-    bool LeftHeld() const override { return false; }
-    bool RightHeld() const override { return false; }
-};
-
 // Loads textures straight away and skips the pauses for events.
 class BenchHost final : public AreaLoadHost {
 public:
@@ -56,7 +50,7 @@ struct Fixture {
     QOpenGLContext context;
     std::unique_ptr<QOpenGLFramebufferObject> fbo;
     SystemClock clock;
-    NoKeys keys;
+    FixedKeys keys;
     RecordingDialogs dialogs;
     TextureLoader loader{dialogs};
     World world{clock};

@@ -7,6 +7,23 @@
 #include "textures/UploadTexture.h"
 
 namespace kluvian {
+namespace {
+
+// The picture from the file, or from the embedded resource named after it; each reader
+// differs only in its resource type and the caption of its not-found message.
+template <typename Decode>
+DecodeResult Read(const EmbeddedResources& resources, const std::string& fileName,
+                  bool fromResource, const char* resourceType, const char* notFoundCaption,
+                  const Decode& decode) {
+    if (!fromResource)
+        return decode(fileName);
+    const auto bytes = resources.Find(EmbeddedResources::NameOf(fileName), resourceType);
+    if (!bytes)
+        return DecodeResult::Refused(notFoundCaption, "File not found in resource - " + fileName);
+    return decode(*bytes, fileName, PictureSource::Resource);
+}
+
+} // namespace
 
 void TextureLoader::LoadTexture(const std::string& fileName, GLuint& slot) {
     LoadTexture(fileName, slot, false);
@@ -29,33 +46,21 @@ void TextureLoader::LoadTexture(const std::string& fileName, GLuint& slot, bool 
 }
 
 bool TextureLoader::BmpToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
-    if (!fromResource)
-        return uploadOrShow(DecodeBmp(fileName), slot);
-    const auto bytes = resources_.Find(EmbeddedResources::NameOf(fileName), "BMP");
-    if (!bytes)
-        return uploadOrShow(
-            DecodeResult::Refused("BMP Texture", "File not found in resource - " + fileName), slot);
-    return uploadOrShow(DecodeBmp(*bytes, fileName, PictureSource::Resource), slot);
+    const auto decode = [](const auto&... args) { return DecodeBmp(args...); };
+    return uploadOrShow(Read(resources_, fileName, fromResource, "BMP", "BMP Texture", decode),
+                        slot);
 }
 
 bool TextureLoader::JpgToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
-    if (!fromResource)
-        return uploadOrShow(DecodeJpeg(fileName), slot);
-    const auto bytes = resources_.Find(EmbeddedResources::NameOf(fileName), "JPEG");
-    if (!bytes)
-        return uploadOrShow(
-            DecodeResult::Refused("JPG Texture", "File not found in resource - " + fileName), slot);
-    return uploadOrShow(DecodeJpeg(*bytes, fileName, PictureSource::Resource), slot);
+    const auto decode = [](const auto&... args) { return DecodeJpeg(args...); };
+    return uploadOrShow(Read(resources_, fileName, fromResource, "JPEG", "JPG Texture", decode),
+                        slot);
 }
 
 bool TextureLoader::TgaToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
-    if (!fromResource)
-        return uploadOrShow(DecodeTga(fileName), slot);
-    const auto bytes = resources_.Find(EmbeddedResources::NameOf(fileName), "TGA");
-    if (!bytes)
-        return uploadOrShow(
-            DecodeResult::Refused("TGA Texture", "File not found in resource - " + fileName), slot);
-    return uploadOrShow(DecodeTga(*bytes, fileName, PictureSource::Resource), slot);
+    const auto decode = [](const auto&... args) { return DecodeTga(args...); };
+    return uploadOrShow(Read(resources_, fileName, fromResource, "TGA", "TGA Texture", decode),
+                        slot);
 }
 
 bool TextureLoader::uploadOrShow(const DecodeResult& result, GLuint& slot) {

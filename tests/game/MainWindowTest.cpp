@@ -80,19 +80,18 @@ TEST_F(MainWindow, EachFunctionKeyRunsItsCommandOnce) {
     press(Qt::Key_F4);
     EXPECT_TRUE(form->Sound1->isChecked());
 
-    press(Qt::Key_F3);
-    EXPECT_TRUE(form->scoreTable().isVisible());
-    press(Qt::Key_F3);
-    EXPECT_TRUE(form->scoreTable().isVisible()); // F3 shows, never hides
-    form->scoreTable().hide();
-    activate();
-
     press(Qt::Key_F2);
     EXPECT_TRUE(form->newForm().isVisible());
     EXPECT_TRUE(form->newForm().LoadRequested);
     EXPECT_TRUE(form->NewTmr.isActive());
     form->NewTmr.stop();
-    form->newForm().hide();
+
+    // Last: the table may take the activation when it appears, and without a window manager
+    // nothing gives it back reliably.
+    press(Qt::Key_F3);
+    EXPECT_TRUE(form->scoreTable().isVisible());
+    press(Qt::Key_F3);
+    EXPECT_TRUE(form->scoreTable().isVisible()); // F3 shows, never hides
 }
 
 TEST_F(MainWindow, F5MaximisesAndF5AgainRestoresTheWindow) {

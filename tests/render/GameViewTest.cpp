@@ -1,3 +1,4 @@
+#include "platform/KeyState.h"
 #include "render/GameView.h"
 #include "support/GLTestContext.h"
 
@@ -9,18 +10,11 @@
 namespace kluvian {
 namespace {
 
-class NoKeys final : public KeyState {
-public:
-    bool LeftHeld() const override { return left; }
-    bool RightHeld() const override { return false; }
-    bool left = false;
-};
-
 class GameViewTest : public ::testing::Test {
 protected:
     FakeClock clock;
     World world{clock};
-    NoKeys keys;
+    FixedKeys keys;
     GameView view{world, clock, keys};
 
     void SetUp() override {
