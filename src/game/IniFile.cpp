@@ -1,46 +1,72 @@
 #include "game/IniFile.h"
 
-#include <ini.h>
+#include "textures/FileBytes.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
-#include <sstream>
+#include <cmath>
 
 namespace kluvian {
 namespace {
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
+std::string lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
+    return out;
 }
 
-std::string keyOf(const std::string& section, const std::string& key) {
+std::string keyOf(std::string_view section, std::string_view key) {
     return lower(section) + '\n' + lower(key);
+}
+
+std::string_view trimmed(std::string_view s) {
+    constexpr std::string_view blanks = " \t\v\f";
+    const auto first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
 } // namespace
 
 IniFile IniFile::Open(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const auto bytes = ReadFileBytes(path, kMaxFileSize);
+    if (!bytes)
         return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return Parse(text.str());
+    return Parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
-IniFile IniFile::Parse(const std::string& text) {
+IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
-    // The first value of a key wins, as with the usual INI readers of desktop systems.
-    auto handler = [](void* user, const char* section, const char* name, const char* value) -> int {
-        auto& values = static_cast<IniFile*>(user)->values_;
-        values.try_emplace(keyOf(section, name), value);
-        return 1;
-    };
-    ini_parse_string(text.c_str(), handler, &ini);
+    if (text.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark written by some editors
+        text.remove_prefix(3);
+    std::string section;
+    while (!text.empty()) {
+        const auto end = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view line = trimmed(text.substr(0, end));
+        text.remove_prefix(end);
+        if (text.starts_with("\r\n"))
+            text.remove_prefix(2);
+        else if (!text.empty())
+            text.remove_prefix(1);
+
+        if (line.empty() || line.front() == ';' || line.front() == '#')
+            continue;
+        if (line.front() == '[') {
+            const auto close = line.find(']');
+            if (close != std::string_view::npos)
+                section = trimmed(line.substr(1, close - 1));
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string_view key = trimmed(line.substr(0, equals));
+        if (!key.empty())
+            ini.values_.try_emplace(keyOf(section, key), trimmed(line.substr(equals + 1)));
+    }
     return ini;
 }
 
@@ -53,14 +79,14 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
 double IniFile::ReadFloat(const std::string& section, const std::string& key,
                           double defaultValue) const {
     const std::string text = ReadString(section, key, {});
-    // The reader has trimmed the blanks; anything but a plain decimal number is the default.
     double value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
     if (!text.empty() && *first == '+' && text.size() > 1 && text[1] != '-')
         ++first;
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (text.empty() || ec != std::errc{} || end != last)
+    // from_chars also takes "inf" and "nan", which are no colour intensity.
+    if (text.empty() || ec != std::errc{} || end != last || !std::isfinite(value))
         return defaultValue;
     return value;
 }

@@ -5,14 +5,15 @@
 
 namespace kluvian {
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
+                                                       std::size_t maxBytes) {
     if (!PictureFileExists(path))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;
     const std::streamoff size = in.tellg();
-    if (size < 0)
+    if (size < 0 || std::uintmax_t(size) > maxBytes)
         return std::nullopt;
     in.seekg(0);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
