@@ -30,6 +30,7 @@ public:
     void LoadTexture(const std::string& path, GLuint& slot) override {
         loader_.LoadTexture(path, slot);
     }
+    void ShowFileNotFound(const std::string& path) override { loader_.ShowFileNotFound(path); }
     void DeleteTexture(GLuint name) override { glDeleteTextures(1, &name); }
     void ProgressStep() override {}
     bool SoundOn() const override { return false; }

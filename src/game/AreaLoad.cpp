@@ -112,8 +112,12 @@ void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
 
     for (std::size_t f = 0; f < 6; ++f)
         for (int g = 0; g < kGroups; ++g) {
-            const std::string path = dir + ReadStem(state, g) + std::to_string(f) + ".tga";
-            LoadIntoSlot(host, path, tex.BirdFrameTex[std::size_t(g)][f]);
+            const std::string stem = ReadStem(state, g);
+            const std::string path = dir + stem + std::to_string(f) + ".tga";
+            if (StemNamesAreaFile(stem))
+                LoadIntoSlot(host, path, tex.BirdFrameTex[std::size_t(g)][f]);
+            else
+                host.ShowFileNotFound(path);
             host.ProgressStep();
         }
 
@@ -124,6 +128,12 @@ void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
 }
 
 } // namespace
+
+bool StemNamesAreaFile(std::string_view stem) {
+    // A NUL would end the name the system sees early, so it would name another file.
+    return stem.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos &&
+           stem.find("..") == std::string_view::npos;
+}
 
 std::string AreaDir(const GameState& state) {
     return state.ExeDir + "data/" + state.AreaName + "/";

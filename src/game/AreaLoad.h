@@ -15,6 +15,8 @@ public:
     // Loads a picture into the slot. A missing picture is reported by the loader itself and
     // leaves the slot alone; a damaged one may throw.
     virtual void LoadTexture(const std::string& path, GLuint& slot) = 0;
+    // Shows the loader's message for a missing picture at path without looking for it.
+    virtual void ShowFileNotFound(const std::string& path) = 0;
     // Frees a texture that no slot names any more.
     virtual void DeleteTexture(GLuint name) = 0;
     // Moves the loading gauge on by one and processes pending events, so timers, clicks and
@@ -41,6 +43,10 @@ inline constexpr std::string_view kMissingFileWarning =
 // Progress steps of a complete load: music, 3 + 7 layers, cartridge, 30 falling pictures,
 // 18 flight frames.
 inline constexpr int kLoadSteps = 60;
+
+// False for a flight-frame stem from settings.ini that holds a path separator ('/' or
+// '\\'), ".." or a NUL byte: it could lead out of the area's folder, so it names no file.
+bool StemNamesAreaFile(std::string_view stem);
 
 // The directory of the current area's files, with a trailing '/'.
 std::string AreaDir(const GameState& state);

@@ -64,6 +64,9 @@ public:
         form_.view_->makeCurrent();
         form_.loader_.LoadTexture(path, slot);
     }
+    void ShowFileNotFound(const std::string& path) override {
+        form_.loader_.ShowFileNotFound(path);
+    }
     void DeleteTexture(GLuint name) override {
         form_.view_->makeCurrent();
         glDeleteTextures(1, &name);

@@ -63,6 +63,11 @@ bool TextureLoader::TgaToTexture(const std::string& fileName, GLuint& slot, bool
                         slot);
 }
 
+void TextureLoader::ShowFileNotFound(const std::string& fileName) {
+    const DecodeResult result = TgaFileNotFound(fileName);
+    dialogs_.ShowMessage(result.caption, result.message, DialogIcon::None);
+}
+
 bool TextureLoader::uploadOrShow(const DecodeResult& result, GLuint& slot) {
     if (!result.ok()) {
         dialogs_.ShowMessage(result.caption, result.message, DialogIcon::None);

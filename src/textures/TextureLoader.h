@@ -27,6 +27,9 @@ public:
     // As above; with fromResource the picture is looked up among the embedded resources.
     void LoadTexture(const std::string& fileName, GLuint& slot, bool fromResource);
 
+    // Shows what a missing TGA file of that name shows, without looking for the file.
+    void ShowFileNotFound(const std::string& fileName);
+
     // Each reader returns true only when it wrote the slot.
     bool BmpToTexture(const std::string& fileName, GLuint& slot, bool fromResource);
     bool JpgToTexture(const std::string& fileName, GLuint& slot, bool fromResource);

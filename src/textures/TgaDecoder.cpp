@@ -124,12 +124,16 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
 
 DecodeResult DecodeTga(const std::string& fileName) {
     if (!PictureFileExists(fileName))
-        return DecodeResult::Refused("TGA Texture", "File not found  - " + fileName);
+        return TgaFileNotFound(fileName);
     const auto bytes = ReadFileBytes(fileName);
     if (!bytes)
         throw IoError(errno == EACCES || errno == EPERM ? int(IoError::AccessDenied)
                                                         : int(IoError::FileNotFound));
     return DecodeTga(*bytes, fileName, PictureSource::File);
+}
+
+DecodeResult TgaFileNotFound(const std::string& fileName) {
+    return DecodeResult::Refused("TGA Texture", "File not found  - " + fileName);
 }
 
 } // namespace kluvian

@@ -22,4 +22,7 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
 // refused with "File not found  - "; an existing file that cannot be opened throws IoError.
 DecodeResult DecodeTga(const std::string& fileName);
 
+// The refusal DecodeTga gives for a missing file.
+DecodeResult TgaFileNotFound(const std::string& fileName);
+
 } // namespace kluvian

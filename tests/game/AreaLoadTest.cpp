@@ -58,6 +58,7 @@ public:
         slot = nextName_++;
         live.insert(slot);
     }
+    void ShowFileNotFound(const std::string& path) override { loaderMessages.push_back(path); }
     void DeleteTexture(GLuint name) override {
         if (live.erase(name) == 0)
             ++badDeletes;
@@ -224,6 +225,23 @@ TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
     EXPECT_EQ(std::vector(host.loaded.end() - 18, host.loaded.end() - 15),
               (std::vector<std::string>{area + "kite0.tga", area + "0.tga", area + "crow0.tga"}));
     ExpectGameStarted();
+}
+
+TEST_F(AreaLoadTest, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
+    std::filesystem::create_directories(area + "sub");
+    PutAllPictures({"../x", "sub/bird", "a\\b"}); // all of them exist
+    Put("settings.ini", "[chicken]\nsmallChickenTextures=../x\nmediumChickenTextures=sub/bird\n"
+                        "bigChickenTextures=a\\b\n");
+    RunAreaLoad(world, host);
+    EXPECT_EQ(host.loaded.size(), 41u); // everything but the flight frames
+    ASSERT_EQ(host.loaderMessages.size(), 18u);
+    EXPECT_EQ(host.loaderMessages[0], area + "../x0.tga");
+    EXPECT_EQ(host.loaderMessages[1], area + "sub/bird0.tga");
+    EXPECT_EQ(host.loaderMessages[17], area + "a\\b5.tga");
+    EXPECT_EQ(host.gauge, kLoadSteps);
+    ExpectGameStarted();
+    EXPECT_FALSE(StemNamesAreaFile("my..bird"));
+    EXPECT_TRUE(StemNamesAreaFile("my.bird"));
 }
 
 TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) {

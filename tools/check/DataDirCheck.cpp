@@ -1,7 +1,9 @@
 #include "DataDirCheck.h"
 
+#include "game/AreaLoad.h"
 #include "game/IniFile.h"
 #include "textures/PictureKind.h"
+#include "textures/TgaDecoder.h"
 
 #include <exception>
 #include <new>
@@ -15,10 +17,22 @@ bool isPowerOfTwo(int n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
+std::string withSlash(const std::string& dir) {
+    return dir.empty() || dir.back() == '/' ? dir : dir + '/';
+}
+
+// What the game makes of the file: a name that could lead out of the area's folder is
+// reported missing without being read, as the area load does.
+std::optional<DecodeResult> decodeAsTheGame(const std::string& file, const std::string& area) {
+    if (file.starts_with(area) && !StemNamesAreaFile(file.substr(area.size())))
+        return TgaFileNotFound(file);
+    return DecodePictureFile(file);
+}
+
 } // namespace
 
 std::vector<std::string> GamePictureFiles(const std::string& dataDir) {
-    const std::string data = dataDir.empty() || dataDir.back() == '/' ? dataDir : dataDir + '/';
+    const std::string data = withSlash(dataDir);
     const std::string area = data + kArea + '/';
     std::vector<std::string> files{data + "font.tga", data + "cursor.tga"};
     for (int n = 0; n < 3; ++n)
@@ -43,9 +57,10 @@ std::vector<std::string> GamePictureFiles(const std::string& dataDir) {
 
 bool CheckDataDir(const std::string& dataDir, std::ostream& out) {
     bool allLoad = true;
+    const std::string area = withSlash(dataDir) + kArea + '/';
     for (const std::string& file : GamePictureFiles(dataDir)) {
         try {
-            const auto result = DecodePictureFile(file);
+            const auto result = decodeAsTheGame(file, area);
             if (!result)
                 continue; // a stem may give a name no reader takes; the game loads nothing
             if (!result->ok()) {
