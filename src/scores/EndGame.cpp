@@ -52,12 +52,19 @@ void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
     std::string nameBytes = cellText(QString::fromStdString(*name));
     nameBytes.resize(std::min(nameBytes.size(), std::size_t(kNameLength)));
     table.SetCell(1, 10, std::move(nameBytes));
-    table.SetCell(2, 10,
-                  cellText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    table.SetCell(2, 10, cellText(RecordDate(QDate::currentDate(), QLocale::system())));
     table.SetCell(3, 10, std::to_string(Score));
     table.RankTable();
     if (showTable)
         showTable();
+}
+
+QString RecordDate(const QDate& date, const QLocale& locale) {
+    // The date format follows LC_TIME, which may be regional while the language is C.
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (locale.language() == QLocale::C && format == QLocale::c().dateFormat(QLocale::ShortFormat))
+        return date.toString(QStringLiteral("dd.MM.yyyy"));
+    return locale.toString(date, QLocale::ShortFormat);
 }
 
 } // namespace kluvian

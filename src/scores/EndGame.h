@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <functional>
 
+class QDate;
+class QLocale;
+class QString;
+
 namespace kluvian {
 
 class Dialogs;
@@ -10,11 +14,15 @@ class TFWynik;
 
 // Offers a finished game's Score to the table. A Score not above row 10's score gets the
 // consolation message. Otherwise the player is asked for a name (Cancel changes nothing);
-// name, today's date in the user's short format and Score overwrite row 10, the table is
+// name, today's date as RecordDate gives it and Score overwrite row 10, the table is
 // ranked, and showTable makes the window visible. A row 10 score that is not an integer
 // (damaged file, missing row) is shown in the error box as "'%s' is not a valid integer
 // value" and nothing else happens. All dialogs go through dialogs; nothing is thrown.
 void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
              const std::function<void()>& showTable);
+
+// The date of a record: the locale's short date format, or "dd.MM.yyyy" where there is no
+// regional setting (the C or POSIX locale, whose short format spells out the month).
+QString RecordDate(const QDate& date, const QLocale& locale);
 
 } // namespace kluvian

@@ -62,9 +62,9 @@ TEST(EndGame, AScoreNotAboveTheTenthRowGetsTheConsolationOnly) {
 TEST(EndGame, ARecordAsksForANameAndRanksItWithDateAndScore) {
     Fixture f;
     f.dialogs.textAnswers.push_back("Zażółć");
-    const QString before = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString before = RecordDate(QDate::currentDate(), QLocale::system());
     f.endGame(7);
-    const QString after = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString after = RecordDate(QDate::currentDate(), QLocale::system());
     ASSERT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.dialogs.shown[0].kind, RecordingDialogs::Kind::Text);
     EXPECT_EQ(f.dialogs.shown[0].caption, "Gratulacje z dobrego wyniku!");
@@ -84,6 +84,13 @@ TEST(EndGame, ARecordAsksForANameAndRanksItWithDateAndScore) {
     for (int r = 1; r <= 10; ++r)
         EXPECT_EQ(grid.Cell(0, r), std::to_string(r));
     EXPECT_EQ(f.table->G2->model()->index(row, 1).data().toString(), QString::fromUtf8("Zażółć"));
+}
+
+TEST(EndGame, TheDateIsNumericWithoutARegionalSettingAndTheUsersOwnOtherwise) {
+    const QDate date(2026, 12, 8);
+    EXPECT_EQ(RecordDate(date, QLocale::c()), "08.12.2026");
+    EXPECT_EQ(RecordDate(date, QLocale(QLocale::Polish, QLocale::Poland)), "8.12.2026");
+    EXPECT_EQ(RecordDate(date, QLocale(QLocale::English, QLocale::UnitedStates)), "12/8/26");
 }
 
 TEST(EndGame, AnEmptyNameIsEnteredAndCancelChangesNothing) {
