@@ -8,6 +8,13 @@ namespace kluvian {
 
 enum class DialogIcon { None, Information, Warning, Error };
 
+// The two buttons of a question, and which of them Escape and the close box stand for.
+struct QuestionButtons {
+    std::string_view yes;
+    std::string_view no;
+    bool escapeMeansYes = false;
+};
+
 // Every modal dialog the game shows goes through this interface, so tests can answer
 // them without a person and check what was shown. Texts are UTF-8.
 class Dialogs {
@@ -23,8 +30,10 @@ public:
     virtual std::optional<std::string> AskText(std::string_view caption, std::string_view prompt,
                                                int maxLength) = 0;
 
-    // A modal question with two answers; returns true for the first.
-    virtual bool AskYesNo(std::string_view caption, std::string_view text) = 0;
+    // A modal question with the buttons buttons.yes (the default, Enter) and buttons.no;
+    // returns true for yes. Escape and the close box answer as buttons.escapeMeansYes says.
+    virtual bool AskYesNo(std::string_view caption, std::string_view text,
+                          const QuestionButtons& buttons) = 0;
 
     // The standard error box: the text with a full stop added, the application title as
     // caption, an error icon and OK.

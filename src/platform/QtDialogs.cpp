@@ -52,11 +52,17 @@ std::optional<std::string> QtDialogs::AskText(std::string_view caption, std::str
     return dialog.textValue().toStdString();
 }
 
-bool QtDialogs::AskYesNo(std::string_view caption, std::string_view text) {
+bool QtDialogs::AskYesNo(std::string_view caption, std::string_view text,
+                         const QuestionButtons& buttons) {
     QMessageBox box(QMessageBox::Question, captionOrTitle(caption), fromUtf8(text),
-                    QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+                    QMessageBox::NoButton);
+    QPushButton* yes = box.addButton(fromUtf8(buttons.yes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(fromUtf8(buttons.no), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    // The close box, too, answers with the escape button.
+    box.setEscapeButton(buttons.escapeMeansYes ? yes : no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 } // namespace kluvian

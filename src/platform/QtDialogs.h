@@ -11,7 +11,8 @@ public:
     void ShowMessage(std::string_view caption, std::string_view text, DialogIcon icon) override;
     std::optional<std::string> AskText(std::string_view caption, std::string_view prompt,
                                        int maxLength) override;
-    bool AskYesNo(std::string_view caption, std::string_view text) override;
+    bool AskYesNo(std::string_view caption, std::string_view text,
+                  const QuestionButtons& buttons) override;
 };
 
 } // namespace kluvian

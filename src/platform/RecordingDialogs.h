@@ -18,6 +18,9 @@ public:
         std::string caption; // empty: the application title
         std::string text;    // message text or prompt
         DialogIcon icon = DialogIcon::None;
+        std::string yes{}; // a question's buttons
+        std::string no{};
+        bool escapeMeansYes = false;
     };
 
     // Answers for AskText, in order; nullopt cancels. With none left, the dialog is cancelled.
@@ -43,8 +46,10 @@ public:
             answer->resize(std::size_t(maxLength));
         return answer;
     }
-    bool AskYesNo(std::string_view caption, std::string_view text) override {
-        record(Shown{Kind::YesNo, std::string(caption), std::string(text), DialogIcon::None});
+    bool AskYesNo(std::string_view caption, std::string_view text,
+                  const QuestionButtons& buttons) override {
+        record(Shown{Kind::YesNo, std::string(caption), std::string(text), DialogIcon::None,
+                     std::string(buttons.yes), std::string(buttons.no), buttons.escapeMeansYes});
         if (yesNoAnswers.empty())
             return false;
         const bool answer = yesNoAnswers.front();

@@ -15,9 +15,12 @@ void SaveTableBeforeClose(const TFWynik& table, Dialogs& dialogs) {
         } catch (const IoError& e) {
             dialogs.ShowError(e.what());
         }
+        // Escape and the close box try again: quitting without the table takes a choice.
         if (!dialogs.AskYesNo(
-                {}, "Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.\n"
-                    "Spróbować jeszcze raz? Jeśli nie, gra zakończy się bez zapisania wyników."))
+                {},
+                "Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.\n"
+                "Spróbować jeszcze raz? Jeśli nie, gra zakończy się bez zapisania wyników.",
+                {.yes = "Tak", .no = "Nie", .escapeMeansYes = true}))
             return;
     }
 }

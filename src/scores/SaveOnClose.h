@@ -7,8 +7,9 @@ class TFWynik;
 
 // For the main window's close handler: saves the table to its ScoreFilePath. When saving
 // fails, the failure is shown in the error box and the player is asked whether to try
-// again; the answer "no" gives up the table. Returns when the main window may close:
-// the table has been saved or the player chose to quit without saving it.
+// again ("Tak", also Escape and the close box) or to quit without the table ("Nie").
+// Returns when the main window may close: the table has been saved or the player chose to
+// quit without it.
 void SaveTableBeforeClose(const TFWynik& table, Dialogs& dialogs);
 
 } // namespace kluvian

@@ -48,6 +48,9 @@ TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
         EXPECT_EQ(dialogs.shown[0].text, "File access denied.");
         EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
         EXPECT_EQ(dialogs.shown[1].kind, RecordingDialogs::Kind::YesNo);
+        EXPECT_EQ(dialogs.shown[1].yes, "Tak");
+        EXPECT_EQ(dialogs.shown[1].no, "Nie");
+        EXPECT_TRUE(dialogs.shown[1].escapeMeansYes);
         EXPECT_FALSE(std::filesystem::exists(table.ScoreFilePath));
 
         // "Yes" tries again; the second attempt succeeds once the directory is writable.
