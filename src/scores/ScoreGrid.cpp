@@ -50,4 +50,16 @@ ScoreGrid DefaultScoreTable() {
     return grid;
 }
 
+ScoreGrid CompletedScoreTable(const ScoreGrid& grid) {
+    if (grid.ColCount() >= 4 && grid.RowCount() >= 11)
+        return grid;
+    ScoreGrid table = DefaultScoreTable();
+    table.SetColCount(std::max(grid.ColCount(), 4));
+    table.SetRowCount(std::max(grid.RowCount(), 11));
+    for (int c = 0; c < grid.ColCount(); ++c)
+        for (int r = 0; r < grid.RowCount(); ++r)
+            table.SetCell(c, r, grid.Cell(c, r));
+    return table;
+}
+
 } // namespace kluvian

@@ -53,4 +53,10 @@ private:
 // "Anonim1".."Anonim9" and "Ostatni", empty dates and the scores 8 7 6 5 4 3 3 2 1 0.
 ScoreGrid DefaultScoreTable();
 
+// The rest of the game reads row 10 and column 3: a table with fewer than 4 columns or 11
+// rows comes back grown to at least 4 x 11, the cells it had in their places, the cells it
+// lacked from DefaultScoreTable, with the header row and place column fixed again. Any
+// other table comes back as it is.
+ScoreGrid CompletedScoreTable(const ScoreGrid& grid);
+
 } // namespace kluvian

@@ -103,9 +103,11 @@ void TFWynik::FormCreate() {
         return;
     try {
         LoadGrid(grid_, ScoreFilePath);
+        grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
         RankTable();
     } catch (const IoError& e) {
+        grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
         selectFirstResult();
         dialogs_.ShowError(e.what());

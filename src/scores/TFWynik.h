@@ -34,7 +34,8 @@ public:
 
     // The defaults, ScoreFilePath, and the file's table ranked if the file exists. A file
     // that cannot be read is reported in the error box; what was read before stays, the
-    // rest keeps the defaults, and the table is not ranked.
+    // rest keeps the defaults, and the table is not ranked. Either way a table short of
+    // 4 x 11 is completed with default cells.
     void FormCreate();
 
     // Sorts the result rows by score, highest first (as Dirgrp holds), renumbers the place

@@ -148,7 +148,7 @@ TEST(TFWynik, LoadsAndRanksTheFileBesideTheExecutable) {
     EXPECT_EQ(table.G2->currentIndex(), table.G2->model()->index(1, 1));
 }
 
-TEST(TFWynik, ADamagedFileIsReportedAndLeavesTheRestUnrankedDefaults) {
+TEST(TFWynik, ADamagedFileIsReportedAndLeavesTheRestUnrankedDefaultsInFourColumns) {
     const test::TempDir dir;
     dir.write("wynik.ok", "3\r\nmany\r\n");
     RecordingDialogs dialogs;
@@ -157,18 +157,32 @@ TEST(TFWynik, ADamagedFileIsReportedAndLeavesTheRestUnrankedDefaults) {
     EXPECT_EQ(dialogs.shown[0].text, "Invalid numeric input.");
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
     EXPECT_EQ(dialogs.shown[0].caption, "");
-    EXPECT_EQ(table.Grid().ColCount(), 3);
-    EXPECT_EQ(table.Grid().Cell(1, 10), "Ostatni");
-    EXPECT_EQ(table.G2->model()->columnCount(), 3);
+    EXPECT_EQ(table.Grid(), DefaultScoreTable()); // its 3 columns completed to 4
+    EXPECT_EQ(table.G2->model()->columnCount(), 4);
+}
 
-    // Other dimensions are shown as they stand.
+TEST(TFWynik, AShortTableIsCompletedWithDefaultCellsAndKeepsWhatItHad) {
+    const test::TempDir dir;
     dir.write("wynik.ok", "2\r\n3\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
-    RecordingDialogs quiet;
-    TFWynik small(quiet, firstPivot, dir.path(), nullptr);
-    EXPECT_TRUE(quiet.shown.empty());
-    EXPECT_EQ(small.G2->model()->rowCount(), 3);
-    EXPECT_EQ(shown(small, 1, 2), "f");
-    EXPECT_EQ(shown(small, 0, 2), "2");
+    RecordingDialogs dialogs;
+    TFWynik small(dialogs, firstPivot, dir.path(), nullptr);
+    EXPECT_TRUE(dialogs.shown.empty());
+    const ScoreGrid& grid = small.Grid();
+    ASSERT_EQ(small.G2->model()->rowCount(), 11);
+    ASSERT_EQ(small.G2->model()->columnCount(), 4);
+    EXPECT_EQ(grid.FixedRows(), 1); // the header row does not take part in the ranking
+    EXPECT_EQ(grid.Cell(1, 0), "d");
+    EXPECT_EQ(grid.Cell(3, 0), " Wynik ");
+    // The file's rows 1 and 2 take the default scores 8 and 7, so they stay on top.
+    EXPECT_EQ(shown(small, 1, 1), "e");
+    EXPECT_EQ(shown(small, 3, 1), "8");
+    EXPECT_EQ(shown(small, 1, 10), "Ostatni");
+
+    // More columns than four stay; the missing rows come from the defaults.
+    dir.write("wynik.ok", "5\r\n1\r\nA\r\nB\r\nC\r\nD\r\nE\r\n");
+    TFWynik wide(dialogs, firstPivot, dir.path(), nullptr);
+    EXPECT_EQ(wide.Grid().Cell(4, 0), "E");
+    EXPECT_EQ(wide.Grid().Cell(1, 10), "Ostatni");
 }
 
 } // namespace
