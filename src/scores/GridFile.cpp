@@ -6,7 +6,11 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace kluvian {
 namespace {
@@ -44,6 +48,7 @@ IoError ioErrorFrom(int error, bool writing) {
 class Fd {
 public:
     explicit Fd(int fd) : fd_(fd) {}
+    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     ~Fd() {
@@ -163,17 +168,109 @@ std::string directoryOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-// A new file beside path that nobody else uses, opened for writing.
-std::pair<std::string, int> createTemporaryBeside(const std::string& path) {
-    for (int attempt = 0;; ++attempt) {
-        const std::string name =
-            path + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return {name, fd};
-        if (errno != EEXIST && errno != EINTR)
-            throw ioErrorFrom(errno, true);
+// The file path names once its symbolic links are followed; it need not exist.
+std::string followLinks(std::string path) {
+    constexpr int kMaxLinks = 40; // as the system follows them
+    for (int links = 0; links < kMaxLinks; ++links) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(path, ec))
+            return path;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec)
+            throw ioErrorFrom(ec.value(), true);
+        path = (std::filesystem::path(path).parent_path() / target).string();
     }
+    throw ioErrorFrom(ELOOP, true);
+}
+
+// Fails as a plain write to the file would fail, without changing it.
+void requireWritable(const std::string& file) {
+    const Fd probe(::open(file.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (probe.get() < 0)
+        throw ioErrorFrom(errno, true);
+}
+
+// The save's one temporary file, locked: two programs saving at once take turns, and one
+// left by a killed save is reused, or replaced when it is not the user's to write. The lock
+// is held until the file has been renamed, so nobody truncates it in between.
+Fd openTemporary(const std::string& name) {
+    for (;;) {
+        Fd fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (fd.get() < 0) {
+            const int error = errno;
+            if (error == EINTR)
+                continue;
+            // One left by another user's killed save: replaced, where the folder allows it.
+            if ((error == EACCES || error == EPERM) && ::unlink(name.c_str()) == 0)
+                continue;
+            throw ioErrorFrom(error, true);
+        }
+        // Where there are no locks (some network file systems) the save goes on unguarded.
+        while (::flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat held {};
+        struct stat named {};
+        if (::fstat(fd.get(), &held) != 0)
+            throw ioErrorFrom(errno, true);
+        if (::stat(name.c_str(), &named) == 0) {
+            if (named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+                return fd;
+        } else if (errno != ENOENT) {
+            throw ioErrorFrom(errno, true);
+        }
+        // The save we waited for has renamed this file into place: start afresh.
+    }
+}
+
+// The replacement keeps the mode, and the owner and group where the user may set them.
+void keepPermissions(int fd, const struct stat& existing) {
+    const uid_t owner = ::geteuid() == 0 ? existing.st_uid : uid_t(-1);
+    if (::fchown(fd, owner, existing.st_gid) != 0) {
+        // not a group of the user's: the replacement gets the user's own
+    }
+    if (::fchmod(fd, existing.st_mode & 07777) != 0)
+        throw ioErrorFrom(errno, true);
+}
+
+// Writes the bytes to file's temporary, then renames it over file; file itself is first
+// renamed to its ".old" name when keepOld is set. existing: file's status, if it is a
+// regular file.
+void replaceThroughTemporary(const std::string& file, std::string_view bytes,
+                             const struct stat* existing, bool keepOld) {
+    const std::string temporary = file + ".tmp";
+    const Fd locked = openTemporary(temporary);
+    try {
+        if (::ftruncate(locked.get(), 0) != 0)
+            throw ioErrorFrom(errno, true);
+        if (existing)
+            keepPermissions(locked.get(), *existing);
+        writeAll(locked.get(), bytes);
+        if (::fsync(locked.get()) != 0)
+            throw ioErrorFrom(errno, true);
+        if (keepOld && ::rename(file.c_str(), (file + ".old").c_str()) != 0)
+            throw ioErrorFrom(errno, true);
+        if (::rename(temporary.c_str(), file.c_str()) != 0)
+            throw ioErrorFrom(errno, true);
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    // The renames themselves reach the disk with the directory.
+    const Fd directory(::open(directoryOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0)
+        ::fsync(directory.get());
+}
+
+// For a directory that takes no new file: the bytes go into the file itself.
+void writeInPlace(const std::string& file, std::string_view bytes) {
+    Fd fd(::open(file.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw ioErrorFrom(errno, true);
+    writeAll(fd.get(), bytes);
+    if (::fsync(fd.get()) != 0)
+        throw ioErrorFrom(errno, true);
+    if (fd.release() != 0)
+        throw ioErrorFrom(errno, true);
 }
 
 } // namespace
@@ -204,26 +301,34 @@ std::string GridFileBytes(const ScoreGrid& grid) {
     return bytes;
 }
 
-void SaveGrid(const ScoreGrid& grid, const std::string& path) {
+std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino};
+}
+
+void SaveGrid(const ScoreGrid& grid, const std::string& path,
+              const std::optional<FileIdentity>& keepAsOld) {
     const std::string bytes = GridFileBytes(grid);
-    auto [temporary, fd] = createTemporaryBeside(path);
-    Fd file(fd);
+    std::string file = followLinks(path);
+    struct stat existing {};
+    const bool exists = ::stat(file.c_str(), &existing) == 0;
+    const bool regular = exists && S_ISREG(existing.st_mode);
+    // A device or a FIFO that a link points to is no table to replace: the link itself is.
+    if (exists && !regular)
+        file = path;
+    if (regular)
+        requireWritable(file);
+    const bool keepOld = regular && keepAsOld == FileIdentity{existing.st_dev, existing.st_ino};
     try {
-        writeAll(file.get(), bytes);
-        if (::fsync(file.get()) != 0)
-            throw ioErrorFrom(errno, true);
-        if (file.release() != 0)
-            throw ioErrorFrom(errno, true);
-        if (::rename(temporary.c_str(), path.c_str()) != 0)
-            throw ioErrorFrom(errno, true);
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
+        replaceThroughTemporary(file, bytes, regular ? &existing : nullptr, keepOld);
+    } catch (const IoError& e) {
+        // The old file cannot be kept without a new name in the folder: that save fails.
+        if (!regular || keepOld || e.code() != IoError::AccessDenied)
+            throw;
+        writeInPlace(file, bytes);
     }
-    // The rename itself reaches the disk with the directory.
-    const Fd directory(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() >= 0)
-        ::fsync(directory.get());
 }
 
 } // namespace kluvian

@@ -2,7 +2,9 @@
 
 #include "scores/ScoreGrid.h"
 
+#include <optional>
 #include <string>
+#include <sys/types.h>
 
 namespace kluvian {
 
@@ -22,10 +24,27 @@ void LoadGrid(ScoreGrid& grid, const std::string& path);
 // The bytes SaveGrid writes: every line ends in CR LF, the last one included.
 std::string GridFileBytes(const ScoreGrid& grid);
 
-// Writes GridFileBytes(grid) to path without ever leaving a damaged file there: the bytes
-// go to a new file in the same directory, are flushed to the disk and then renamed over
-// path, so a failure or a crash at any point leaves the previous file whole. Throws
-// IoError ("File access denied", "Disk full", ...) on failure; no temporary file remains.
-void SaveGrid(const ScoreGrid& grid, const std::string& path);
+// Which file a path names, whatever name it is reached by.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+// The file at path (links followed), or nothing when there is none.
+std::optional<FileIdentity> IdentifyFile(const std::string& path);
+
+// Writes GridFileBytes(grid) to path without destroying what it replaces. The file replaced
+// is the one path names, links followed: a link stays a link (unless it leads to something
+// other than a regular file, such as a device, which stays as it is). The bytes go to the one
+// temporary file beside it (its name and ".tmp"; one left by a killed save is reused), are
+// flushed to the disk and renamed over it, so a failure or a crash leaves the previous file
+// whole; the replacement keeps the file's permissions. A file the user may not write is
+// not replaced ("File access denied", as a plain write would fail). When the directory
+// takes no new file but the file may be written, the bytes are written into the file
+// itself. When the file replaced is keepAsOld, it is first kept beside itself with ".old"
+// added (replacing an older one); where that cannot be done the save fails. Throws
+// IoError ("File access denied", "Disk full", ...) on failure.
+void SaveGrid(const ScoreGrid& grid, const std::string& path,
+              const std::optional<FileIdentity>& keepAsOld = std::nullopt);
 
 } // namespace kluvian

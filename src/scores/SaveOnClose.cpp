@@ -10,7 +10,7 @@ namespace kluvian {
 void SaveTableBeforeClose(const TFWynik& table, Dialogs& dialogs) {
     for (;;) {
         try {
-            SaveGrid(table.Grid(), table.ScoreFilePath);
+            SaveGrid(table.Grid(), table.ScoreFilePath, table.UnreadFile());
             return;
         } catch (const IoError& e) {
             dialogs.ShowError(e.what());

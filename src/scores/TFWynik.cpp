@@ -96,6 +96,7 @@ TFWynik::~TFWynik() = default;
 
 void TFWynik::FormCreate() {
     grid_ = DefaultScoreTable();
+    unreadFile_.reset();
     ScoreFilePath = exeDir_ + "wynik.ok";
     model_->Refresh();
     selectFirstResult();
@@ -107,6 +108,8 @@ void TFWynik::FormCreate() {
         model_->Refresh();
         RankTable();
     } catch (const IoError& e) {
+        // Kept as wynik.ok.old before the first save over it: the player may want it back.
+        unreadFile_ = IdentifyFile(ScoreFilePath);
         grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
         selectFirstResult();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "scores/GridFile.h"
 #include "scores/GridSort.h"
 #include "scores/ScoreGrid.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 class QGroupBox;
@@ -56,6 +58,8 @@ public:
 
     // The executable's directory followed by "wynik.ok".
     std::string ScoreFilePath;
+    // The file that existed at start-up but could not be read; nothing otherwise.
+    const std::optional<FileIdentity>& UnreadFile() const { return unreadFile_; }
 
     QTableView* G2 = nullptr;
     QGroupBox* Dirgrp = nullptr;
@@ -77,6 +81,7 @@ private:
     QRadioButton* ascending_ = nullptr;
     QRadioButton* descending_ = nullptr;
     bool placed_ = false;
+    std::optional<FileIdentity> unreadFile_;
 };
 
 } // namespace kluvian

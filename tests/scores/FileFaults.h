@@ -9,7 +9,8 @@
 namespace kluvian::test {
 
 // File permissions count while it lives, even for root: the file-system user becomes
-// "nobody", which also drops the capability to override them.
+// "nobody", which also drops the capability to override them. The groups stay root's, so
+// the group bits of root's files still apply.
 class UnprivilegedFiles {
 public:
     UnprivilegedFiles() : previous_(::setfsuid(kNobody)) {}

@@ -57,6 +57,16 @@ TEST(SaveGrid, WritesTheDefaultTableAs46LinesOf215BytesAndNoTemporaryFile) {
     EXPECT_EQ(filesIn(dir), 1u);
 }
 
+TEST(SaveGrid, ALinkToSomethingOtherThanAFileIsReplacedItself) {
+    const test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("pipe", dir.file("wynik.ok"));
+    SaveGrid(DefaultScoreTable(), dir.file("wynik.ok"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("wynik.ok")));
+    EXPECT_EQ(readFile(dir.file("wynik.ok")), kDefaultFile);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
+}
+
 TEST(LoadGrid, ReadsBackWhatSaveGridWroteBytesIncluded) {
     const test::TempDir dir;
     ScoreGrid grid = DefaultScoreTable();

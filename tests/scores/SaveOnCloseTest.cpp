@@ -10,8 +10,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 
 namespace kluvian {
@@ -20,6 +22,19 @@ namespace {
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::set<std::string> filesIn(const std::string& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
 }
 
 TEST(SaveTableBeforeClose, WritesTheTableAtOnceWithoutAQuestion) {
@@ -68,6 +83,97 @@ TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
               (std::vector<std::string>{"File access denied.", "File access denied."}));
     EXPECT_EQ(readFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
     ::chmod(dir.path().c_str(), 0700);
+}
+
+TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
+    const std::string onFile = GridFileBytes(DefaultScoreTable());
+    const std::string damaged = "four\r\n11\r\n";
+    struct Case {
+        const char* fault;
+        // Lays out the folder before the table loads.
+        std::function<void(const test::TempDir&)> prepare;
+        bool saved;                  // or refused with "File access denied."
+        std::set<std::string> after; // the folder's names after the save
+        std::string replaced = "wynik.ok";
+        mode_t folderMode = 0777; // while the save runs as an ordinary user
+    };
+    const auto put = [](const test::TempDir& dir, const char* name, const std::string& bytes,
+                        mode_t mode) { ::chmod(dir.write(name, bytes).c_str(), mode); };
+    const auto scoreFile = [&](const std::string& bytes, mode_t mode) {
+        return [=](const test::TempDir& d) { put(d, "wynik.ok", bytes, mode); };
+    };
+    const std::vector<Case> cases{
+        {"a link",
+         [&](const test::TempDir& d) {
+             std::filesystem::create_directory(d.file("real"));
+             ::chmod(d.file("real").c_str(), 0777);
+             put(d, "real/scores", onFile, 0666);
+             std::filesystem::create_symlink("real/scores", d.file("wynik.ok"));
+         },
+         true,
+         {"real", "wynik.ok"},
+         "real/scores"},
+        {"a file of its own mode", scoreFile(onFile, 0660), true, {"wynik.ok"}},
+        {"a read-only file", scoreFile(onFile, 0444), false, {"wynik.ok"}},
+        {"a read-only folder", scoreFile(onFile, 0666), true, {"wynik.ok"}, "wynik.ok", 0555},
+        {"an unreadable table",
+         [&](const test::TempDir& d) {
+             put(d, "wynik.ok", damaged, 0666);
+             put(d, "wynik.ok.old", "older", 0666);
+         },
+         true,
+         {"wynik.ok", "wynik.ok.old"}},
+        {"an unreadable table in a read-only folder",
+         scoreFile(damaged, 0666),
+         false,
+         {"wynik.ok"},
+         "wynik.ok",
+         0555},
+        {"a temporary file left by a killed save",
+         [&](const test::TempDir& d) {
+             put(d, "wynik.ok", onFile, 0666);
+             put(d, "wynik.ok.tmp", "4\r\n11\r\nhalf", 0644);
+         },
+         true,
+         {"wynik.ok"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        const test::TempDir dir;
+        c.prepare(dir);
+        const std::string replaced = dir.file(c.replaced);
+        const std::string before = readFile(replaced);
+        const mode_t mode = modeOf(replaced);
+        RecordingDialogs dialogs;
+        TFWynik table(
+            dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
+        table.SetCell(1, 10, "Nowy");
+        dialogs.shown.clear();
+        ::chmod(dir.path().c_str(), c.folderMode);
+        {
+            const test::UnprivilegedFiles unprivileged;
+            dialogs.yesNoAnswers = {false};
+            SaveTableBeforeClose(table, dialogs);
+            // The save's second attempt does not keep the new table as the old one.
+            if (c.saved)
+                SaveTableBeforeClose(table, dialogs);
+        }
+        ::chmod(dir.path().c_str(), 0700);
+        EXPECT_EQ(filesIn(dir.path()), c.after);
+        EXPECT_FALSE(std::filesystem::exists(replaced + ".tmp"));
+        EXPECT_TRUE(c.replaced == "wynik.ok" || std::filesystem::is_symlink(dir.file("wynik.ok")));
+        EXPECT_EQ(modeOf(replaced), mode);
+        if (c.after.contains("wynik.ok.old")) {
+            EXPECT_EQ(readFile(dir.file("wynik.ok.old")), before);
+        }
+        if (c.saved) {
+            EXPECT_TRUE(dialogs.shown.empty());
+            EXPECT_EQ(readFile(replaced), GridFileBytes(table.Grid()));
+        } else {
+            EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"File access denied."});
+            EXPECT_EQ(readFile(replaced), before);
+        }
+    }
 }
 
 } // namespace
