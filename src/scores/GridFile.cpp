@@ -232,8 +232,22 @@ void keepPermissions(int fd, const struct stat& existing) {
         throw ioErrorFrom(errno, true);
 }
 
+// Makes old a second name of file, replacing an older old. A hard link keeps file in place
+// throughout, so a kill at any point leaves the table under its own name; where the file
+// system has no hard links, file is renamed instead.
+void keepAsOldName(const std::string& file, const std::string& old) {
+    if (::unlink(old.c_str()) != 0 && errno != ENOENT)
+        throw ioErrorFrom(errno, true);
+    if (::link(file.c_str(), old.c_str()) == 0)
+        return;
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK)
+        throw ioErrorFrom(errno, true);
+    if (::rename(file.c_str(), old.c_str()) != 0)
+        throw ioErrorFrom(errno, true);
+}
+
 // Writes the bytes to file's temporary, then renames it over file; file itself is first
-// renamed to its ".old" name when keepOld is set. existing: file's status, if it is a
+// kept under its ".old" name when keepOld is set. existing: file's status, if it is a
 // regular file.
 void replaceThroughTemporary(const std::string& file, std::string_view bytes,
                              const struct stat* existing, bool keepOld) {
@@ -247,8 +261,8 @@ void replaceThroughTemporary(const std::string& file, std::string_view bytes,
         writeAll(locked.get(), bytes);
         if (::fsync(locked.get()) != 0)
             throw ioErrorFrom(errno, true);
-        if (keepOld && ::rename(file.c_str(), (file + ".old").c_str()) != 0)
-            throw ioErrorFrom(errno, true);
+        if (keepOld)
+            keepAsOldName(file, file + ".old");
         if (::rename(temporary.c_str(), file.c_str()) != 0)
             throw ioErrorFrom(errno, true);
     } catch (...) {
