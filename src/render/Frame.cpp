@@ -28,7 +28,7 @@ void RenderFrame(World& world, FrameStats& stats, const FrameInputs& in) {
         const std::string time = TimeText(state);
         DrawScene(world, state.PickMode, {fps, score, time});
         if (!state.PickMode) {
-            DrawCrosshair(state, world.Textures.CursorTex, in.width, in.height);
+            DrawCrosshair(state, world.Textures.CursorTex, in.width, in.height, in.pixelRatio);
             AdvanceShotAnimation(state);
         }
     }

@@ -14,6 +14,7 @@ struct FrameInputs {
     bool windowActive = false;
     int width = 0; // the drawing in device pixels
     int height = 0;
+    double pixelRatio = 1.0; // device pixels per logical (mouse) pixel
 };
 
 // One frame of the game into the current framebuffer: timing, clear, projection, panning,

@@ -54,8 +54,9 @@ void GameView::initializeGL() {
     makeCurrent();
 }
 
-void GameView::resizeGL(int w, int h) {
-    glViewport(0, 0, w, h);
+void GameView::resizeGL(int, int) {
+    // Qt passes logical pixels; the viewport is in device pixels.
+    glViewport(0, 0, deviceWidth(), deviceHeight());
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, kWorldWidth, kWorldHeight, 0, -1, 1);
@@ -69,7 +70,8 @@ void GameView::paintGL() {
 
 void GameView::ApplicationEventsIdle(bool& Done) {
     const bool active = isWindowActive && isWindowActive();
-    RenderFrame(world_, Stats, {clock_, keys_, active, deviceWidth(), deviceHeight()});
+    RenderFrame(world_, Stats,
+                {clock_, keys_, active, deviceWidth(), deviceHeight(), devicePixelRatioF()});
     Done = false;
 }
 

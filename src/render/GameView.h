@@ -27,7 +27,7 @@ public:
     std::function<void()> onContextReady;
     // Whether the main window is the active window (panning needs it).
     std::function<bool()> isWindowActive;
-    // Mouse input in the drawing's coordinates (pixels, origin at the top left).
+    // Mouse input in the drawing's coordinates (logical pixels, origin at the top left).
     std::function<void(float x, float y)> onMouseMove;
     std::function<void(Qt::MouseButton button, float x, float y)> onMouseDown;
 
@@ -36,7 +36,8 @@ public:
     void ApplicationEventsIdle(bool& Done);
 
     // Renders a picking pass into the off-screen pick buffer at once and returns the red
-    // byte of the pixel under (x, y), in the drawing's coordinates.
+    // byte of the device pixel under (x, y), given in the drawing's logical pixels: the
+    // pixel under the cross-hair's centre.
     std::uint8_t PickAt(float x, float y);
 
     // Frame timing and frame-rate bookkeeping: LastFrameTick, FrameCount, LastFpsTick, Fps.

@@ -24,11 +24,11 @@ void LoadWorldModelView() {
     glTranslatef(-kWorldWidth, -kWorldHeight, 0);
 }
 
-void SetPixelProjection(int clientWidth, int clientHeight) {
+void SetPixelProjection(int deviceWidth, int deviceHeight, double pixelRatio) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glViewport(0, 0, clientWidth, clientHeight);
-    glOrtho(0, clientWidth, clientHeight, 0, -1, 1);
+    glViewport(0, 0, deviceWidth, deviceHeight);
+    glOrtho(0, deviceWidth / pixelRatio, deviceHeight / pixelRatio, 0, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -14,7 +14,9 @@ void ApplyFixedState();
 void SetWorldProjection(int clientWidth, int clientHeight);
 void LoadWorldModelView();
 
-// Pixel frame: units are the drawing's pixels, origin at the top left, y downwards.
-void SetPixelProjection(int clientWidth, int clientHeight);
+// Pixel frame: units are the drawing's logical pixels, as the mouse reports them, origin at
+// the top left, y downwards. The viewport is in device pixels; pixelRatio is device pixels
+// per logical pixel (above 1 on a scaled desktop).
+void SetPixelProjection(int deviceWidth, int deviceHeight, double pixelRatio);
 
 } // namespace kluvian

@@ -102,8 +102,9 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
         DrawHud(world, hud);
 }
 
-void DrawCrosshair(const GameState& state, GLuint CursorTex, int clientWidth, int clientHeight) {
-    SetPixelProjection(clientWidth, clientHeight);
+void DrawCrosshair(const GameState& state, GLuint CursorTex, int deviceWidth, int deviceHeight,
+                   double pixelRatio) {
+    SetPixelProjection(deviceWidth, deviceHeight, pixelRatio);
     glPushMatrix();
     glTranslatef(state.MouseX, state.MouseY, 0);
     glScalef(state.ShotScale, state.ShotScale, state.ShotScale);

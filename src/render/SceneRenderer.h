@@ -19,9 +19,11 @@ struct HudTexts {
 // component is its Id.
 void DrawScene(const World& world, bool pickMode, const HudTexts& hud);
 
-// Draws the cross-hair centred on the mouse in the pixel frame, scaled by ShotScale and
-// turned by (ShotScale - 1) * 90 degrees. Sets up the pixel frame itself; leaves the
-// model-view pushed state balanced.
-void DrawCrosshair(const GameState& state, GLuint CursorTex, int clientWidth, int clientHeight);
+// Draws the cross-hair centred on the mouse in the pixel frame, 64 logical pixels across,
+// scaled by ShotScale and turned by (ShotScale - 1) * 90 degrees. Sets up the pixel frame
+// itself (sizes as SetPixelProjection takes them); leaves the model-view pushed state
+// balanced.
+void DrawCrosshair(const GameState& state, GLuint CursorTex, int deviceWidth, int deviceHeight,
+                   double pixelRatio);
 
 } // namespace kluvian

@@ -159,14 +159,14 @@ TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
-    DrawCrosshair(world.State, cursor, 800, 600);
+    DrawCrosshair(world.State, cursor, 800, 600, 1.0);
     EXPECT_EQ(at(369, 100)[0], 255);
     EXPECT_EQ(at(430, 131)[0], 255);
     EXPECT_EQ(at(366, 100), kBlack);
     EXPECT_EQ(at(400, 134), kBlack);
     world.State.ShotScale = 2.0f; // 128 pixels, turned by 90 degrees: still a square
     glClear(GL_COLOR_BUFFER_BIT);
-    DrawCrosshair(world.State, cursor, 800, 600);
+    DrawCrosshair(world.State, cursor, 800, 600, 1.0);
     EXPECT_EQ(at(338, 100)[0], 255);
     EXPECT_EQ(at(334, 100), kBlack);
 }
