@@ -1,6 +1,7 @@
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,10 +32,31 @@ QMessageBox::Icon iconOf(DialogIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The loading window and the score table stay on top; a dialog shown while one of them is
+// up must not end up under it. Among windows that stay on top the newest is uppermost.
+void KeepAboveOtherWindows(QDialog& dialog) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+// Wide enough that a window manager can show the whole caption beside its buttons. The
+// title font is the window manager's, so this allows for a larger bold one.
+void MakeRoomForCaption(QInputDialog& dialog, QLineEdit& edit) {
+    QFont title = dialog.font();
+    title.setBold(true);
+    if (title.pointSizeF() > 0)
+        title.setPointSizeF(title.pointSizeF() * 1.25);
+    else
+        title.setPixelSize(title.pixelSize() * 5 / 4);
+    const QFontMetrics metrics(title);
+    // Room for an icon and three buttons of about a line's height each, and the margins.
+    edit.setMinimumWidth(metrics.horizontalAdvance(dialog.windowTitle()) + 6 * metrics.height());
+}
+
 } // namespace
 
 void QtDialogs::ShowMessage(std::string_view caption, std::string_view text, DialogIcon icon) {
     QMessageBox box(iconOf(icon), captionOrTitle(caption), fromUtf8(text), QMessageBox::Ok);
+    KeepAboveOtherWindows(box);
     box.exec();
 }
 
@@ -45,8 +67,11 @@ std::optional<std::string> QtDialogs::AskText(std::string_view caption, std::str
     dialog.setLabelText(fromUtf8(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue({});
-    if (auto* edit = dialog.findChild<QLineEdit*>())
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
         edit->setMaxLength(maxLength);
+        MakeRoomForCaption(dialog, *edit);
+    }
+    KeepAboveOtherWindows(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();
@@ -61,6 +86,7 @@ bool QtDialogs::AskYesNo(std::string_view caption, std::string_view text,
     box.setDefaultButton(yes);
     // The close box, too, answers with the escape button.
     box.setEscapeButton(buttons.escapeMeansYes ? yes : no);
+    KeepAboveOtherWindows(box);
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -1,10 +1,15 @@
 #include "windows/TNewForm.h"
 
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -87,6 +92,62 @@ TEST(TNewForm, CentresOverTheMainWindowEachTimeItIsShown) {
         EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << ", " << offset.y();
         form.hide();
     }
+}
+
+// How many pixels of the window's client area the screen does not show as it draws them,
+// or -1 where the screen cannot be read back.
+int HiddenPixels(QWidget& window) {
+    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint at = window.mapToGlobal(QPoint(0, 0));
+    const QImage shown = window.screen()
+                             ->grabWindow(0, at.x(), at.y(), window.width(), window.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    if (shown.isNull() || shown.size() != drawn.size())
+        return -1;
+    int hidden = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            hidden += shown.pixel(x, y) != drawn.pixel(x, y) ? 1 : 0;
+    return hidden;
+}
+
+TEST(TNewForm, AMessageBoxShownWhileItIsUpIsFullyVisibleAboveIt) {
+    // The main window centred on the screen, so the loading window over it and the box on
+    // the screen's centre overlap.
+    QWidget main;
+    main.resize(640, 480);
+    main.move(main.screen()->availableGeometry().center() - main.rect().center());
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    TNewForm form(&main);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    int hidden = -1;
+    int area = 0;
+    QRect boxFrame;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget(); // shown before its loop runs
+        if (box == nullptr)
+            return ADD_FAILURE() << "no message box";
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+        boxFrame = box->frameGeometry();
+        area = box->width() * box->height();
+        // A window manager stacks and decorates it, and the box paints, in a while.
+        static_cast<void>(QTest::qWaitFor( // judged below
+            [&] {
+                hidden = HiddenPixels(*box);
+                return hidden < area / 100; // -1: nothing to wait for
+            },
+            3000));
+        box->close();
+    });
+    QtDialogs().ShowMessage({}, "Przynajmniej 1 plik nie został znaleziony!", DialogIcon::Warning);
+    if (hidden < 0)
+        GTEST_SKIP() << "this platform does not let a client read the screen back";
+    ASSERT_TRUE(boxFrame.intersects(form.frameGeometry()));
+    EXPECT_LT(hidden, area / 100) << "pixels of the box not shown";
 }
 
 } // namespace
