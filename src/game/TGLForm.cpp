@@ -113,6 +113,7 @@ TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir)
 TGLForm::~TGLForm() {
     // FormDestroy: the music stops; the context and the settings go with their owners.
     qApp->removeEventFilter(&keys_);
+    qApp->removeEventFilter(&functionKeys_);
 }
 
 void TGLForm::FormCreate() {
@@ -148,6 +149,7 @@ void TGLForm::FormCreate() {
     resize(800, 600 + menuBar()->sizeHint().height() + kToolBarHeight);
 
     qApp->installEventFilter(&keys_);
+    qApp->installEventFilter(&functionKeys_); // a held function key runs its command once
     // F1 .. F3 have no menu shortcut of their own; F4 .. F6 are the menu items' shortcuts.
     // Either way a press runs its command once, and only while this window is active.
     for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3}) {

@@ -4,6 +4,7 @@
 #include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyRepeatFilter.h"
 #include "platform/KeyState.h"
 #include "textures/TextureLoader.h"
 
@@ -109,6 +110,8 @@ private:
     const Clock& clock_;
     World world_;
     ArrowKeyTracker keys_;
+    KeyRepeatFilter functionKeys_{
+        {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6}};
     AudioSystem audio_;
     ShotSound shotSound_;
 
