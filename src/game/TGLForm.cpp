@@ -1,6 +1,7 @@
 #include "game/TGLForm.h"
 
 #include "game/AreaLoad.h"
+#include "game/FlatToolBarStyle.h"
 #include "game/Flight.h"
 #include "game/FrameRules.h"
 #include "game/InitWorld.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -108,6 +108,7 @@ TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir)
     FWynik = std::make_unique<TFWynik>(
         dialogs_, [this](std::uint32_t n) { return world_.Random.RandomBelow(n); },
         world_.State.ExeDir, this);
+    FWynik->HidePointer = [this] { Hide1Click(); };
 }
 
 TGLForm::~TGLForm() {
@@ -211,8 +212,10 @@ void TGLForm::BuildToolBar() {
     setContextMenuPolicy(Qt::NoContextMenu);
     ToolBar1->setFixedHeight(kToolBarHeight);
     ToolBar1->setContentsMargins(0, 0, 0, 0);
-    ToolBar1->layout()->setSpacing(0);
-    ToolBar1->layout()->setContentsMargins(0, 2, 0, 2);
+    // Buttons from x = 0 in steps of their width, centred in the bar's height: y = 2.
+    auto* flat = new FlatToolBarStyle;
+    flat->setParent(ToolBar1);
+    ToolBar1->setStyle(flat);
 
     struct ButtonEntry {
         QPushButton** button;

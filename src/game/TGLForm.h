@@ -124,7 +124,7 @@ private:
     TNewForm* NewForm = nullptr;
     TFhelp* Fhelp = nullptr;
     bool loading_ = false;
-    std::unique_ptr<TFWynik> FWynik; // a top-level window of its own, like the original
+    std::unique_ptr<TFWynik> FWynik; // no Qt parent: a top-level window of its own
 };
 
 } // namespace kluvian

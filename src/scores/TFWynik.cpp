@@ -6,6 +6,7 @@
 #include "scores/GridCellDelegate.h"
 #include "scores/GridFile.h"
 #include "scores/ScoreGridModel.h"
+#include "windows/Fonts.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -45,10 +46,7 @@ TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, std::string exeDir
     setFixedSize(kClientWidth, kClientHeight);
     // Closing the table only hides it; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    setFont(SansSerifBold());
 
     model_ = new ScoreGridModel(grid_, this);
     G2 = new QTableView(this);
@@ -132,6 +130,12 @@ void TFWynik::RankTable() {
 
 void TFWynik::selectFirstResult() {
     G2->setCurrentIndex(model_->index(grid_.FixedRows(), grid_.FixedCols()));
+}
+
+void TFWynik::Button1Click() {
+    hide();
+    if (HidePointer)
+        HidePointer();
 }
 
 int TFWynik::DirgrpItemIndex() const {

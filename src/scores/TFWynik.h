@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -45,8 +46,12 @@ public:
     // busy pointer meanwhile.
     void RankTable();
 
-    // "&Zamknij": hides the window.
-    void Button1Click() { hide(); }
+    // "&Zamknij": hides the window, then hides the system pointer through HidePointer.
+    // The close box only hides the window.
+    void Button1Click();
+
+    // The game's pointer-hiding call (the main window hides the pointer over its drawing).
+    std::function<void()> HidePointer;
 
     // The selected index of the invisible direction group: 0 ascending, anything else
     // (1 unless changed, -1 with nothing selected) descending.

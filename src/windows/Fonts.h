@@ -13,7 +13,7 @@ QFont TahomaLike();
 // The heavy display font of the loading message: 13 pixels, bold.
 QFont ArialBlackLike();
 
-// The bold dialog font of the help window: 13 pixels, bold.
+// The bold window font of the main, help and score table windows: 13 pixels, bold.
 QFont SansSerifBold();
 
 } // namespace kluvian

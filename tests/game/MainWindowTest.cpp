@@ -54,13 +54,12 @@ TEST_F(MainWindow, StartsWithItsCaptionMenuToolBarAndABlackDrawingOf800By600) {
         {form->btnEkran, {"F5 &Ekran", QString::fromUtf8("Gra na całym/normalnym ekranie")}},
         {form->btnKoniec, {"F6 &Koniec", "Koniec pracy"}},
     };
-    int x = -1;
+    int x = 0;
     for (const auto& [button, texts] : buttons) {
         EXPECT_EQ(button->text(), texts[0]);
         EXPECT_EQ(button->toolTip(), texts[1]);
-        EXPECT_EQ(button->size(), QSize(122, 21));
-        EXPECT_GT(button->x(), x); // side by side, in order
-        x = button->x();
+        EXPECT_EQ(button->geometry(), QRect(x, 2, 122, 21)); // side by side, in order
+        x += 122;
     }
 
     EXPECT_EQ(form->view().size(), QSize(800, 600));
@@ -119,6 +118,11 @@ TEST_F(MainWindow, EachFunctionKeyRunsItsCommandOnce) {
     EXPECT_TRUE(form->scoreTable().isVisible());
     press(Qt::Key_F3);
     EXPECT_TRUE(form->scoreTable().isVisible()); // F3 shows, never hides
+    // "&Zamknij" hides the table and the pointer over the drawing.
+    EXPECT_NE(form->view().cursor().shape(), Qt::BlankCursor);
+    QTest::mouseClick(form->scoreTable().Button1, Qt::LeftButton);
+    EXPECT_FALSE(form->scoreTable().isVisible());
+    EXPECT_EQ(form->view().cursor().shape(), Qt::BlankCursor);
 }
 
 TEST_F(MainWindow, F5MaximisesAndF5AgainRestoresTheWindow) {

@@ -4,6 +4,7 @@
 #include "scores/GridFile.h"
 #include "scores/ScoreGridModel.h"
 #include "support/TempDir.h"
+#include "windows/Fonts.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -41,6 +42,7 @@ TEST(TFWynik, IsAFixedToolWindowThatStaysOnTopWithItsControls) {
     EXPECT_EQ(table.maximumSize(), QSize(335, 338));
     EXPECT_TRUE(table.font().bold());
     EXPECT_EQ(table.font().pixelSize(), 13);
+    EXPECT_EQ(table.font(), SansSerifBold()); // the one "MS Sans Serif" of the game's windows
     EXPECT_FALSE(table.isVisible());
 
     EXPECT_EQ(table.G2->geometry(), QRect(8, 8, 319, 289));
@@ -108,6 +110,8 @@ TEST(TFWynik, ZamknijAndTheCloseBoxOnlyHideAndShowingTwiceChangesNothing) {
     QWidget mainWindow;
     mainWindow.setGeometry(100, 80, 800, 600);
     TFWynik table(dialogs, firstPivot, dir.path(), &mainWindow);
+    int pointerHidden = 0;
+    table.HidePointer = [&] { ++pointerHidden; };
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     const QPoint offCentre = table.geometry().center() - mainWindow.frameGeometry().center();
@@ -119,10 +123,15 @@ TEST(TFWynik, ZamknijAndTheCloseBoxOnlyHideAndShowingTwiceChangesNothing) {
 
     QTest::mouseClick(table.Button1, Qt::LeftButton);
     EXPECT_FALSE(table.isVisible());
+    EXPECT_EQ(pointerHidden, 1);
     table.show();
     EXPECT_TRUE(table.isVisible());
     EXPECT_TRUE(table.close());
     EXPECT_FALSE(table.isVisible());
+    EXPECT_EQ(pointerHidden, 1); // the close box only hides
+    table.show();
+    QTest::mouseClick(table.Button1, Qt::LeftButton);
+    EXPECT_EQ(pointerHidden, 2); // once for every press
     EXPECT_FALSE(table.testAttribute(Qt::WA_DeleteOnClose));
     EXPECT_FALSE(table.testAttribute(Qt::WA_QuitOnClose));
     table.show();
