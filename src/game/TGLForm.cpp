@@ -312,8 +312,8 @@ void TGLForm::NewTmrTimer() {
         return;
     NewForm->LoadRequested = false;
     LoadHost host(*this);
-    loading_ = true;
-    const std::unique_ptr<bool, void (*)(bool*)> done(&loading_, [](bool* flag) { *flag = false; });
+    ++loadDepth_;
+    const std::unique_ptr<int, void (*)(int*)> done(&loadDepth_, [](int* depth) { --*depth; });
     RunAreaLoad(world_, host);
 }
 

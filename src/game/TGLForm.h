@@ -59,8 +59,9 @@ public:
 
     void EndGame();
 
-    // True while an area load runs (its progress steps let other events in).
-    bool LoadInProgress() const { return loading_; }
+    // True while an area load runs. A New game given during a load runs a complete load
+    // nested in it at the next tick, so this counts loads, not just the innermost one.
+    bool LoadInProgress() const { return loadDepth_ > 0; }
 
     World& world() { return world_; }
     GameView& view() { return *view_; }
@@ -123,7 +124,7 @@ private:
     GameView* view_ = nullptr;
     TNewForm* NewForm = nullptr;
     TFhelp* Fhelp = nullptr;
-    bool loading_ = false;
+    int loadDepth_ = 0;
     std::unique_ptr<TFWynik> FWynik; // no Qt parent: a top-level window of its own
 };
 

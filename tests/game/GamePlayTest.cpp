@@ -198,28 +198,40 @@ TEST_F(GamePlay, SeveralNewGameCommandsBeforeTheNextTickStartOneLoad) {
     EXPECT_TRUE(form->NewTmr.isActive()); // it stays on and keeps polling
 }
 
-TEST_F(GamePlay, NewGameDuringALoadIsFollowedByASecondCompleteLoad) {
+TEST_F(GamePlay, NewGameDuringALoadRunsACompleteNestedLoadThenTheOuterLoadFinishes) {
     // A missing picture makes the loader show its message in the middle of the load; the
-    // player asks for a new game while it is open.
+    // player asks for a new game while it is open, and the box stays open long enough for
+    // the loading timer's next tick.
     std::filesystem::remove(dir.file("data/BlueMountains/ammo.tga"));
-    int requestsDuringLoad = 0;
+    int boxes = 0;
     dialogs.whileOpen = [&](const RecordingDialogs::Shown&) {
-        if (requestsDuringLoad++ == 0)
-            form->New1Click();
-        form->ProceedTmrTimer(); // the flight step and the clock run between steps too
+        form->ProceedTmrTimer(); // the flight step and shots run between steps too
         form->FormMouseDown(Qt::LeftButton, 400, 300);
+        if (boxes++ > 0)
+            return; // the nested load's own message
+        EXPECT_FALSE(state().Running);
+        form->New1Click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return state().Running; }, 10000));
+        // The nested load has started a game while the outer one is still in its box.
+        EXPECT_EQ(boxes, 2);
+        EXPECT_TRUE(form->LoadInProgress());
+        EXPECT_EQ(state().TimeLeft, 90);
+        EXPECT_TRUE(form->CountDownTmr.isActive());
+        EXPECT_FALSE(form->newForm().isVisible());
+        state().TimeLeft = 50; // as if the nested game had been played for a while
+        state().Score = 33;
     };
     QTest::keyClick(form.get(), Qt::Key_F2);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return dialogs.shown.size() >= 2 && !form->LoadInProgress(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes >= 1 && !form->LoadInProgress(); }, 30000));
     const auto texts = dialogs.messageTexts();
     ASSERT_EQ(texts.size(), 2u); // each load reported the missing cartridge once
     EXPECT_NE(texts[0].find("ammo.tga"), std::string::npos);
+    // Then the outer load went on from its cartridge and started the game afresh.
     EXPECT_TRUE(state().Running);
-    EXPECT_GE(state().TimeLeft, 89); // set afresh by the second load; a tick may have followed
-    EXPECT_TRUE(form->CountDownTmr.isActive());
-    EXPECT_EQ(state().Ammo, 7); // the shot while the cartridge picture was reported
+    EXPECT_GE(state().TimeLeft, 89); // a tick may have followed
     EXPECT_EQ(state().Score, 0);
+    EXPECT_EQ(state().Ammo, 7); // the nested load's magazine, less its box's shot
+    EXPECT_TRUE(form->CountDownTmr.isActive());
     EXPECT_FALSE(form->newForm().isVisible());
     for (int g = 0; g < kGroups; ++g)
         for (int i = 0; i < kBirdsPerGroup; ++i) {
