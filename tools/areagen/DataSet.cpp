@@ -37,10 +37,16 @@ std::vector<std::uint8_t> Png(const QImage& image) {
 // Cuts an on-screen panorama into tiles in file order. The world shows every tile mirrored
 // and puts higher tiles further left, so tile k is the k-th piece from the right, stored
 // right to left.
-void AddLayerTiles(FileSet& files, const QImage& panorama, const std::string& stem, TgaKind kind) {
-    const int tiles = panorama.width() / 1024;
+void AddLayerTiles(FileSet& files, const QImage& panorama, int tiles, const std::string& stem,
+                   TgaKind kind, int shownTiles) {
+    const int width = panorama.width() / tiles;
     for (int k = 0; k < tiles; ++k) {
-        const QImage tile = panorama.copy((tiles - 1 - k) * 1024, 0, 1024, 1024);
+        QImage tile = panorama.copy((tiles - 1 - k) * width, 0, width, panorama.height());
+        // A tile the pan range never brings into view is kept small: it still continues the
+        // layer, but costs the game little to load and to keep.
+        if (k >= shownTiles)
+            tile = tile.scaled(width / 4, panorama.height() / 4, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
         files[kArea + stem + std::to_string(k) + ".tga"] =
             EncodeTga(tile, TgaLayout{kind, false, true});
     }
@@ -77,8 +83,10 @@ FileSet BuildPictures() {
     files["font.tga"] = EncodeTga(PaintFontSheet(), TgaLayout{TgaKind::Rgba32, true, false});
     files["cursor.tga"] = EncodeTga(PaintCrosshair(), TgaLayout{TgaKind::Rgba32});
     files["kluvian.png"] = Png(PaintIcon());
-    AddLayerTiles(files, PaintMountainPanorama(), "backgroundLayer", TgaKind::Rgb24);
-    AddLayerTiles(files, PaintForestPanorama(), "foregroundLayer", TgaKind::Rgba32Rle);
+    AddLayerTiles(files, PaintMountainPanorama(), 3, "backgroundLayer", TgaKind::Rgb24, 3);
+    // The foreground pans 1.5 times as far as the background, 2400 units at most: its tiles of
+    // 600 units from 0 to 5 come into view, the seventh never does.
+    AddLayerTiles(files, PaintForestPanorama(), 7, "foregroundLayer", TgaKind::Rgba32Rle, 6);
     files[kArea + "ammo.tga"] = EncodeTga(PaintCartridge(), TgaLayout{TgaKind::Rgba32});
 
     const struct {

@@ -1,11 +1,14 @@
 #include "areagen/Mountains.h"
 
+#include "areagen/Canopy.h"
 #include "areagen/Color.h"
 #include "areagen/Noise.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace kluvian::areagen {
@@ -18,24 +21,29 @@ constexpr double kSunY = 500;
 struct Ridge {
     double base;      // typical crest row
     double height;    // how far peaks rise above it
-    double scale;     // texels per feature of the crest
+    double scale;     // units per feature of the crest
     double peakiness; // 0 rolling hills .. 1 jagged peaks
-    double trees;     // height of the tree-top fringe on the crest
     Rgb shadow;       // the face turned away from the sun
     Rgb lit;          // the face turned towards it
     double haze;      // how much the air already veils the ridge
     double snowRow;   // rows above this carry snow; 0 for none
-    double grain;     // texels per rock face or tree crown
+    double grain;     // units per rock face
     std::uint32_t seed;
+    // Wooded instead of rocky: the crowns bring their own colours, no rock or snow shows.
+    const CanopyStyle* forest = nullptr;
 };
 
-// Farther ridges are paler and bluer; the nearest two are wooded.
+// The two nearest ridges are wooded: the farther one with smaller, bluer crowns.
+const CanopyStyle kFarForest{5, 12, 0.3, {40, 66, 76}, {96, 124, 110}, {34, 56, 64}, 61};
+const CanopyStyle kNearForest{7, 18, 0.3, {18, 42, 36}, {66, 104, 66}, {14, 34, 30}, 67};
+
+// Farther ridges are paler and bluer.
 const std::array<Ridge, 5> kRidges{{
-    {610, 250, 520, 1.0, 0, {92, 112, 156}, {176, 188, 208}, 0.30, 505, 60, 11},
-    {690, 170, 380, 0.8, 0, {64, 84, 126}, {150, 162, 184}, 0.22, 585, 52, 23},
-    {770, 120, 300, 0.5, 0, {48, 70, 104}, {118, 134, 156}, 0.16, 0, 44, 37},
-    {850, 90, 260, 0.3, 7, {34, 62, 80}, {82, 110, 110}, 0.14, 0, 9, 41},
-    {930, 60, 220, 0.2, 9, {20, 44, 52}, {56, 86, 76}, 0.08, 0, 7, 53},
+    {610, 250, 520, 1.0, {92, 112, 156}, {176, 188, 208}, 0.30, 505, 60, 11},
+    {690, 170, 380, 0.8, {64, 84, 126}, {150, 162, 184}, 0.22, 585, 52, 23},
+    {770, 120, 300, 0.5, {48, 70, 104}, {118, 134, 156}, 0.16, 0, 44, 37},
+    {850, 90, 260, 0.3, {}, {}, 0.14, 0, 0, 41, &kFarForest},
+    {930, 60, 220, 0.2, {}, {}, 0.08, 0, 0, 53, &kNearForest},
 }};
 
 const Rgb kHaze{196, 210, 228};
@@ -94,47 +102,78 @@ private:
     Noise wisps_;
 };
 
-std::vector<double> CrestOf(const Ridge& ridge) {
-    const Noise noise(ridge.seed);
-    const Noise trees(ridge.seed + 100);
-    std::vector<double> crest(kPanoramaWidth);
-    for (int x = 0; x < kPanoramaWidth; ++x) {
-        const double u = x / ridge.scale;
-        const double jagged = noise.Ridged(u, 6);
-        const double rolling = 0.5 + 0.5 * noise.Fbm(u * 0.7 + 40, 5);
-        double rise = ridge.height *
-                      (ridge.peakiness * jagged * jagged * 1.3 + (1 - ridge.peakiness) * rolling);
-        if (ridge.trees > 0) {
-            const double t = std::abs(std::sin(x * 0.42 + 4 * trees.At(x / 30.0)));
-            rise += ridge.trees * std::pow(t, 4) * (0.6 + 0.4 * trees.At(x / 9.0));
-        }
-        crest[x] = ridge.base - rise;
-    }
-    return crest;
+// The centre of texel column i in panorama units.
+double ColumnX(int i) {
+    return (i + 0.5) / kPanoramaTexelsPerUnit - 0.5;
 }
 
-// A ridge with its crest line and running sums of it, so that the crest's slope averaged over
-// any reach costs the same.
+constexpr int kColumns = kPanoramaWidth * kPanoramaTexelsPerUnit;
+
+// The ridge's skyline without trees, per texel column.
+std::vector<double> HillOf(const Ridge& ridge) {
+    const Noise noise(ridge.seed);
+    std::vector<double> hill(kColumns);
+    for (int i = 0; i < kColumns; ++i) {
+        const double u = ColumnX(i) / ridge.scale;
+        const double jagged = noise.Ridged(u, 6);
+        const double rolling = 0.5 + 0.5 * noise.Fbm(u * 0.7 + 40, 5);
+        hill[std::size_t(i)] =
+            ridge.base - ridge.height * (ridge.peakiness * jagged * jagged * 1.3 +
+                                         (1 - ridge.peakiness) * rolling);
+    }
+    return hill;
+}
+
+// A ridge with its skyline and running sums of the hill line, so that its slope averaged over
+// any reach costs the same. Columns are texel columns; x and y are panorama units.
 class RidgeShape {
 public:
     explicit RidgeShape(const Ridge& ridge)
-        : ridge_(ridge), crest_(CrestOf(ridge)), sums_(crest_.size() + 1, 0.0),
+        : ridge_(ridge), hill_(HillOf(ridge)), crest_(hill_), sums_(hill_.size() + 1, 0.0),
           rock_(ridge.seed + 500), tone_(ridge.seed + 600) {
-        for (std::size_t x = 0; x < crest_.size(); ++x)
-            sums_[x + 1] = sums_[x] + crest_[x];
+        for (std::size_t i = 0; i < hill_.size(); ++i)
+            sums_[i + 1] = sums_[i] + hill_[i];
+        if (ridge.forest) {
+            canopy_.emplace(*ridge.forest, hill_, ColumnX(0), 1.0 / kPanoramaTexelsPerUnit,
+                            1.0 / kPanoramaTexelsPerUnit);
+            for (int i = 0; i < kColumns; ++i)
+                crest_[std::size_t(i)] = std::min(hill_[std::size_t(i)], canopy_->Top(ColumnX(i)));
+        }
     }
 
-    double Crest(int x) const { return crest_[std::size_t(x)]; }
+    // The highest row the ridge reaches in column i.
+    double Crest(int i) const { return crest_[std::size_t(i)]; }
 
-    // The colour of the ridge's face at a pixel on or below its crest.
-    Rgb At(int x, int y) const {
-        const double depth = std::max(y - Crest(x), 0.0);
+    // What the ridge shows in the texel of column i, row y, on or below its crest.
+    Canopy::Sample At(int i, int y) const {
+        const double x = ColumnX(i);
+        const double depth = std::max(y - hill_[std::size_t(i)], 0.0);
+        // The sun stands low in the right part of the sky: faces on its side catch the light.
+        const double side = std::tanh((kSunX - x) / 260.0);
+        Canopy::Sample s;
+        if (canopy_) {
+            s = canopy_->At(x, y, side);
+            // Whole slopes still turn to or from the sun.
+            const double spur = Slope(i, 14 + 0.7 * depth) + 0.6 * Slope(i, 50 + 1.5 * depth);
+            s.color = s.color * (0.92 + 0.3 * std::clamp(spur * side, -0.5, 0.5));
+            // Farther up the slope the trees stand farther off, in thicker air.
+            const double far = 0.18 * (1 - SmoothStep(0, 60, depth));
+            s.color = Mix(s.color, kHaze, far);
+        } else {
+            s = {Rock(i, x, y, depth, side), Clamp01(y + 0.5 - Crest(i))};
+        }
+        // Aerial perspective, and valley mist gathering below each crest.
+        const double mist = ridge_.haze + (1 - ridge_.haze) * 0.55 * SmoothStep(0, 170, depth);
+        s.color = Mix(s.color, kHaze, mist);
+        return s;
+    }
+
+private:
+    Rgb Rock(int i, double x, double y, double depth, double side) const {
         const double g = ridge_.grain;
         // Spurs run down from every peak and broaden with depth: the crest's slope, averaged
         // over a reach that grows as the face falls away, turns each face to or from the sun.
-        const double minReach = ridge_.trees > 0 ? 14 : 6;
-        const double spur = 0.75 * Slope(x, minReach + 0.7 * depth) +
-                            0.5 * Slope(x, 3 * minReach + 10 + 1.5 * depth);
+        const double spur = 0.75 * Slope(i, 6 + 0.7 * depth) + 0.5 * Slope(i, 28 + 1.5 * depth);
         // Rock faces and gullies: a warped relief about as tall as it is wide.
         const double wx = x + 0.8 * g * tone_.Fbm(x / (3.0 * g), y / (3.0 * g), 2);
         const double h = Relief(wx, y);
@@ -142,14 +181,12 @@ public:
         const double hy = (Relief(wx, y + 2) - h) * g / 2;
         const double nx = 2.0 * spur - 0.6 * hx;
         const double ny = -0.6 * hy - 0.25;
-        // The sun stands low in the right part of the sky: faces on its side catch the light.
-        const double side = std::tanh((kSunX - x) / 260.0);
         const double lx = 0.8 * side;
         const double ly = -0.45;
         const double lz = 0.55;
         const double facing = (nx * lx + ny * ly + lz) / std::sqrt(nx * nx + ny * ny + 1);
         const double crevice = SmoothStep(-0.55, 0.25, h);
-        double light = Clamp01(0.5 + 1.15 * (facing - 0.45)) * (0.7 + 0.3 * crevice);
+        const double light = Clamp01(0.5 + 1.15 * (facing - 0.45)) * (0.7 + 0.3 * crevice);
         Rgb c = Mix(ridge_.shadow, ridge_.lit, light);
         c = c * (0.94 + 0.1 * tone_.Fbm(x / 260.0 + 7, y / 180.0, 3));
         if (ridge_.snowRow > 0) {
@@ -163,27 +200,25 @@ public:
             const Rgb snowShade{150, 168, 206};
             c = Mix(c, Mix(snowShade, snowLit, Clamp01(light * 1.25)), snow);
         }
-        // Aerial perspective, and valley mist gathering below each crest.
-        const double mist = ridge_.haze + (1 - ridge_.haze) * 0.55 * SmoothStep(0, 170, depth);
-        return Mix(c, kHaze, mist);
+        return c;
     }
 
-private:
-    // Crest fall per texel to the right, averaged over about `reach` texels on each side.
-    double Slope(int x, double reach) const {
-        const double whole = std::floor(reach);
-        const double a = SlopeOver(x, int(whole));
-        const double b = SlopeOver(x, int(whole) + 1);
-        return a + (b - a) * (reach - whole);
+    // Hill line fall per unit to the right, averaged over about `reach` units on each side.
+    double Slope(int i, double reach) const {
+        const double columns = reach * kPanoramaTexelsPerUnit;
+        const double whole = std::floor(columns);
+        const double a = SlopeOver(i, int(whole));
+        const double b = SlopeOver(i, int(whole) + 1);
+        return (a + (b - a) * (columns - whole)) * kPanoramaTexelsPerUnit;
     }
-    double SlopeOver(int x, int reach) const {
-        const int last = int(crest_.size()) - 1;
-        const int l = std::max(x - reach, 0);
-        const int r = std::min(x + reach, last);
+    double SlopeOver(int i, int reach) const {
+        const int last = int(hill_.size()) - 1;
+        const int l = std::max(i - reach, 0);
+        const int r = std::min(i + reach, last);
         if (r == l)
             return 0;
-        const double left = (sums_[std::size_t(x + 1)] - sums_[std::size_t(l)]) / (x + 1 - l);
-        const double right = (sums_[std::size_t(r + 1)] - sums_[std::size_t(x)]) / (r + 1 - x);
+        const double left = (sums_[std::size_t(i + 1)] - sums_[std::size_t(l)]) / (i + 1 - l);
+        const double right = (sums_[std::size_t(r + 1)] - sums_[std::size_t(i)]) / (r + 1 - i);
         return (right - left) / ((r - l) / 2.0);
     }
     double Relief(double x, double y) const {
@@ -191,8 +226,10 @@ private:
     }
 
     const Ridge& ridge_;
+    std::vector<double> hill_;
     std::vector<double> crest_;
     std::vector<double> sums_;
+    std::optional<Canopy> canopy_;
     Noise rock_;
     Noise tone_;
 };
@@ -200,43 +237,49 @@ private:
 } // namespace
 
 QImage PaintMountainPanorama() {
-    QImage image(kPanoramaWidth, kPanoramaHeight, QImage::Format_RGB32);
+    QImage image(kColumns, kPanoramaHeight, QImage::Format_RGB32);
     std::vector<RidgeShape> ridges;
     ridges.reserve(kRidges.size());
     for (const Ridge& ridge : kRidges)
         ridges.emplace_back(ridge);
     const Clouds clouds;
-    for (int y = 0; y < kPanoramaHeight; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kPanoramaWidth; ++x) {
-            // The nearest ridge that reaches this pixel decides; the one behind it only
-            // shows through the antialiased crest.
-            int front = -1;
-            for (int i = int(ridges.size()) - 1; i >= 0; --i) {
-                if (y + 0.5 >= ridges[std::size_t(i)].Crest(x)) {
-                    front = i;
-                    break;
-                }
+    std::vector<QRgb*> rows;
+    for (int y = 0; y < kPanoramaHeight; ++y)
+        rows.push_back(reinterpret_cast<QRgb*>(image.scanLine(y)));
+    auto paintRow = [&](int y) {
+        for (int i = 0; i < kColumns; ++i) {
+            // Nearer ridges cover farther ones; where a crest or a tree top only partly covers
+            // a texel, what lies behind shows through.
+            Rgb sum;
+            double cover = 0;
+            for (int r = int(ridges.size()) - 1; r >= 0 && cover < 0.999; --r) {
+                const RidgeShape& ridge = ridges[std::size_t(r)];
+                if (y + 0.5 < ridge.Crest(i))
+                    continue;
+                const Canopy::Sample s = ridge.At(i, y);
+                const double w = (1 - cover) * s.cover;
+                sum = sum + s.color * w;
+                cover += w;
             }
-            auto behind = [&](int i) {
-                for (int k = i - 1; k >= 0; --k)
-                    if (y + 0.5 >= ridges[std::size_t(k)].Crest(x))
-                        return ridges[std::size_t(k)].At(x, y);
-                return clouds.Over(SkyAt(x, y), x, y);
-            };
-            Rgb c;
-            if (front < 0) {
-                c = clouds.Over(SkyAt(x, y), x, y);
-            } else {
-                const RidgeShape& ridge = ridges[std::size_t(front)];
-                c = ridge.At(x, y);
-                const double cover = Clamp01(y + 0.5 - ridge.Crest(x));
-                if (cover < 1)
-                    c = Mix(behind(front), c, cover);
+            if (cover < 0.999) {
+                const double x = ColumnX(i);
+                sum = sum + clouds.Over(SkyAt(x, y), x, y) * (1 - cover);
             }
-            line[x] = c.ToQRgb();
+            rows[std::size_t(y)][i] = sum.ToQRgb();
         }
-    }
+    };
+    // Every row depends on the shapes alone, so the rows are shared out among the cores.
+    const int workers = int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    std::vector<std::thread> threads;
+    for (int t = 1; t < workers; ++t)
+        threads.emplace_back([&, t] {
+            for (int y = t; y < kPanoramaHeight; y += workers)
+                paintRow(y);
+        });
+    for (int y = 0; y < kPanoramaHeight; y += workers)
+        paintRow(y);
+    for (std::thread& t : threads)
+        t.join();
     return image;
 }
 

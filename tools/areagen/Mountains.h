@@ -4,13 +4,17 @@
 
 namespace kluvian::areagen {
 
-// Width and height of the whole background panorama in texels: three 1024 x 1024 tiles.
+// The background panorama is laid out in units of three 1024 x 1024 tiles, each shown 800
+// view units wide and high. Its texels are half a unit wide: a tile is 2048 texels across,
+// about one texel per screen pixel when a 1920-pixel-wide window stretches the view 2.4 times.
 inline constexpr int kPanoramaWidth = 3 * 1024;
 inline constexpr int kPanoramaHeight = 1024;
+inline constexpr int kPanoramaTexelsPerUnit = 2;
 // Rows above this one lie above the view: the world shows only the lower three quarters.
 inline constexpr int kFirstVisibleRow = 256;
 
-// The sky and the mountain ridges, upright and as they appear on screen from left to right.
+// The sky and the mountain ridges, upright and as they appear on screen from left to right:
+// kPanoramaWidth * kPanoramaTexelsPerUnit x kPanoramaHeight texels.
 QImage PaintMountainPanorama();
 
 } // namespace kluvian::areagen
