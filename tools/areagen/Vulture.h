@@ -10,9 +10,11 @@ inline constexpr int kWingFrames = 6;
 enum class Plumage { Dark, Tawny, Pale };
 
 // A vulture facing and flying right on a transparent pixels x pixels square: frame 0..5 of
-// one wing-beat cycle.
-QImage PaintVulture(int pixels, int frame, Plumage plumage);
+// one wing-beat cycle. `drawnAt` > 0 is the edge in view units at which the game draws the
+// picture: it is then softened just enough that linear filtering shows it there without
+// aliasing, yet sharp when the window is maximised.
+QImage PaintVulture(int pixels, int frame, Plumage plumage, double drawnAt = 0);
 // The same bird hit: tumbling, wings crumpled, loose feathers about it.
-QImage PaintFallingVulture(int pixels, Plumage plumage);
+QImage PaintFallingVulture(int pixels, Plumage plumage, double drawnAt = 0);
 
 } // namespace kluvian::areagen
