@@ -171,23 +171,11 @@ public:
         QPainter p(&image);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.setRenderHint(QPainter::Antialiasing);
-        const double back = view.backScroll;
-        const double front = back * 1.5;
-        for (int k = 0; k < 3; ++k) {
-            const double x0 = k * 800 + back;
-            DrawQuad(
-                p, back_[k],
-                {{{0, 0, x0, 0}, {1, 0, x0 + 800, 0}, {1, 1, x0 + 800, 800}, {0, 1, x0, 800}}});
-        }
+        DrawBackground(p, view.backScroll);
         for (const Bird& b : view.birds)
             if (b.group < 2)
                 DrawBird(p, b);
-        for (int k = 0; k < 7; ++k) {
-            const double x0 = k * 600 + front;
-            DrawQuad(
-                p, front_[k],
-                {{{0, 0, x0, 0}, {1, 0, x0 + 600, 0}, {1, 1, x0 + 600, 600}, {0, 1, x0, 600}}});
-        }
+        DrawForeground(p, view.backScroll * 1.5);
         for (const Bird& b : view.birds)
             if (b.group == 2)
                 DrawBird(p, b);
@@ -213,7 +201,43 @@ public:
         return image;
     }
 
+    // The two layers alone, panned as far as `backScroll`.
+    QImage Backdrop(double backScroll) const {
+        QImage image(int(kViewWidth), int(kViewHeight), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        DrawBackground(p, backScroll);
+        DrawForeground(p, backScroll * 1.5);
+        return image;
+    }
+
+    // Frame 0..5 of a group, or 6 for the falling bird, upright with its top-left corner at a
+    // pixel of the client area, unmirrored.
+    void DrawBirdPicture(QPainter& p, int group, int frame, QPointF at) const {
+        const QImage& texture = frame < 6 ? frames_[group][frame] : falling_[group];
+        const double size = 25 + 10 * group;
+        const double x = at.x();
+        const double y = at.y();
+        DrawQuad(
+            p, texture,
+            {{{0, 1, x, y}, {1, 1, x + size, y}, {1, 0, x + size, y + size}, {0, 0, x, y + size}}},
+            false);
+    }
+
 private:
+    // A layer of square tiles `edge` units wide, the first one's left edge at x.
+    template <std::size_t N>
+    static void DrawLayer(QPainter& p, const std::array<QImage, N>& tiles, double edge, double x) {
+        for (std::size_t k = 0; k < N; ++k) {
+            const double x0 = double(k) * edge + x;
+            DrawQuad(
+                p, tiles[k],
+                {{{0, 0, x0, 0}, {1, 0, x0 + edge, 0}, {1, 1, x0 + edge, edge}, {0, 1, x0, edge}}});
+        }
+    }
+    void DrawBackground(QPainter& p, double back) const { DrawLayer(p, back_, 800, back); }
+    void DrawForeground(QPainter& p, double front) const { DrawLayer(p, front_, 600, front); }
     void DrawBird(QPainter& p, const Bird& b) const {
         const double size = 25 + 10 * b.group;
         if (b.falling)
@@ -233,6 +257,46 @@ private:
     double time_[3] = {};
     double fps_[3] = {};
 };
+
+constexpr int kBirdPanelHeight = 352;
+
+// Every bird picture of each size, the six frames and the falling bird, as the game draws it in
+// the 800 x 600 window, then the same pixels enlarged three times, on sky or on forest.
+QImage BirdPanel(const Scene& scene, bool forest) {
+    constexpr int kEnlarged = 3;
+    const int top = forest ? 600 - kBirdPanelHeight : 40; // the sky, or the woods and trees
+    QImage panel(1600, kBirdPanelHeight, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&panel);
+    p.drawImage(QPoint(0, 0), scene.Backdrop(forest ? -400 : 0),
+                QRect(0, top, 800, kBirdPanelHeight));
+    p.drawImage(QPoint(800, 0), scene.Backdrop(forest ? -1200 : -800),
+                QRect(0, top, 800, kBirdPanelHeight));
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The pictures at 1:1 lie in the sky or in the woods; their enlargements to the right.
+    const std::array<int, 3> rows = forest ? std::array{192, 228, 274} : std::array{6, 40, 84};
+    std::vector<QRect> cells;
+    for (int g = 0; g < 3; ++g) {
+        const int size = 25 + 10 * g;
+        for (int f = 0; f < 7; ++f) {
+            cells.emplace_back(8 + f * (size + 6), rows[std::size_t(g)], size, size);
+            scene.DrawBirdPicture(p, g, f, cells.back().topLeft());
+        }
+    }
+    p.end();
+    p.begin(&panel);
+    int y = 6;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const QRect& cell = cells[i];
+        const QRect big(360 + int(i % 7) * (kEnlarged * cell.width() + 8), y,
+                        kEnlarged * cell.width(), kEnlarged * cell.height());
+        p.drawImage(big, panel.copy(cell).scaled(big.size(), Qt::IgnoreAspectRatio,
+                                                 Qt::FastTransformation));
+        if (i % 7 == 6)
+            y += big.height() + 10;
+    }
+    p.end();
+    return panel;
+}
 
 } // namespace
 
@@ -279,10 +343,12 @@ QImage ComposePreview(const FileSet& pictures) {
          {{2, 0, 300, 330, -3, false}, {0, 5, 520, 250, 2, false}},
          {"Zażółć gęślą jaźń!", "ZAŻÓŁĆ GĘŚLĄ JAŹŃ", "0123456789 %&@#?()"}},
     };
-    QImage sheet(1600, 1200, QImage::Format_RGB32);
+    QImage sheet(1600, 1200 + 2 * kBirdPanelHeight, QImage::Format_RGB32);
     QPainter p(&sheet);
     for (std::size_t i = 0; i < views.size(); ++i)
         p.drawImage(QPointF(800.0 * (i % 2), 600.0 * (i / 2)), scene.Draw(views[i]));
+    p.drawImage(0, 1200, BirdPanel(scene, false));
+    p.drawImage(0, 1200 + kBirdPanelHeight, BirdPanel(scene, true));
     p.end();
     return sheet;
 }
