@@ -221,8 +221,26 @@ private:
         const double right = (sums_[std::size_t(r + 1)] - sums_[std::size_t(i)]) / (r + 1 - i);
         return (right - left) / ((r - l) / 2.0);
     }
+    // Octaves of value noise whose lattices are turned against each other: seen texel for
+    // pixel in a maximised window, aligned lattices show as a grid of square cells.
     double Relief(double x, double y) const {
-        return rock_.Fbm(x / ridge_.grain, y / ridge_.grain, 5);
+        // Cosine and sine of 0.3 + 1.2 k radians.
+        static constexpr std::array<std::array<double, 2>, 5> kTurn{
+            {{0.955, 0.296}, {0.071, 0.997}, {-0.904, 0.427}, {-0.726, -0.688}, {0.378, -0.926}}};
+        double u = x / ridge_.grain;
+        double v = y / ridge_.grain;
+        double sum = 0;
+        double weight = 1;
+        double total = 0;
+        for (std::size_t i = 0; i < kTurn.size(); ++i) {
+            const auto [c, s] = kTurn[i];
+            sum += weight * rock_.At(u * c - v * s, u * s + v * c + 17.31 * double(i));
+            total += weight;
+            weight *= 0.5;
+            u *= 2.03;
+            v *= 2.03;
+        }
+        return sum / total;
     }
 
     const Ridge& ridge_;
