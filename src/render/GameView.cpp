@@ -4,19 +4,30 @@
 #include "render/Projection.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 
 #include <GL/gl.h>
 
+#include <chrono>
 #include <cmath>
 
 namespace kluvian {
+namespace {
+
+double SteadyMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
 
 GameView::GameView(World& world, const Clock& clock, const KeyState& keys, QWidget* parent)
     : QOpenGLWidget(parent), world_(world), clock_(clock), keys_(keys) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    frameTimer_.setInterval(0);
-    connect(&frameTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, &GameView::NextFrame);
     Stats.Start(clock_);
 }
 
@@ -30,8 +41,9 @@ GameView::~GameView() {
 }
 
 void GameView::SetContinuousFrames(bool on) {
+    continuous_ = on;
     if (on)
-        frameTimer_.start();
+        frameTimer_.start(pacer_.DelayMs(SteadyMs()));
     else
         frameTimer_.stop();
 }
@@ -63,9 +75,30 @@ void GameView::resizeGL(int, int) {
     // Qt draws a frame right after every resize.
 }
 
+void GameView::NextFrame() {
+    if (!blackShown_ || world_.State.Running) {
+        update();
+        return;
+    }
+    // With no game the picture is black and stays so: the frame still runs (its timing and
+    // panning), into the drawing's framebuffer, but presenting the same picture again would
+    // only burn the compositor's time.
+    makeCurrent();
+    paintGL();
+}
+
 void GameView::paintGL() {
+    // The screen may have changed with the window; the rate is read where it is cheap.
+    if (const QScreen* shown = screen())
+        pacer_.SetRefreshRate(shown->refreshRate());
+    pacer_.FrameStarted(SteadyMs());
     bool done = false;
     ApplicationEventsIdle(done);
+    blackShown_ = !world_.State.Running;
+    // Started now, the timer expires at the deadline whatever the presentation costs: if the
+    // swap waits past it, the next frame follows at once.
+    if (continuous_)
+        frameTimer_.start(pacer_.DelayMs(SteadyMs()));
 }
 
 void GameView::ApplicationEventsIdle(bool& Done) {

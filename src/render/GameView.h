@@ -4,6 +4,7 @@
 #include "game/GameState.h"
 #include "platform/Clock.h"
 #include "platform/KeyState.h"
+#include "render/FramePacer.h"
 #include "render/PickBuffer.h"
 
 #include <QOpenGLWidget>
@@ -14,9 +15,10 @@
 
 namespace kluvian {
 
-// The game's drawing: a QOpenGLWidget whose every paint is one frame of the game. A 0 ms
-// timer asks for the next frame as soon as the event loop is otherwise idle, so frames
-// follow one another continuously while timers, input and modal dialogs keep working.
+// The game's drawing: a QOpenGLWidget whose every paint is one frame of the game. A timer
+// asks for the next frame when the pacer says it is due, so frames follow one another at the
+// display's refresh rate while timers, input and modal dialogs keep working; whatever runs
+// events in between (a load's progress steps, a dialog) gets a frame only when one is due.
 class GameView final : public QOpenGLWidget {
     Q_OBJECT
 public:
@@ -56,6 +58,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void NextFrame();
     int deviceWidth() const;
     int deviceHeight() const;
 
@@ -63,8 +66,11 @@ private:
     const Clock& clock_;
     const KeyState& keys_;
     PickBuffer pick_;
+    FramePacer pacer_;
     QTimer frameTimer_;
+    bool continuous_ = false;
     bool ready_ = false;
+    bool blackShown_ = false; // the screen shows the black picture of a frame with no game
 };
 
 } // namespace kluvian
