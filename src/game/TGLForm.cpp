@@ -8,7 +8,6 @@
 #include "game/Shooting.h"
 #include "platform/Paths.h"
 #include "render/GameView.h"
-#include "render/SurfaceFormat.h"
 #include "scores/EndGame.h"
 #include "scores/SaveOnClose.h"
 #include "scores/TFWynik.h"
@@ -19,10 +18,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QToolBar>
 
@@ -38,18 +36,6 @@ constexpr int kButtonWidth = 122;
 constexpr int kButtonHeight = 21;
 constexpr int kToolBarHeight = 25;
 
-// Fails the way the program reports it when no suitable OpenGL context can be made.
-void RequireGLContext() {
-    QOffscreenSurface surface;
-    surface.setFormat(GameSurfaceFormat());
-    surface.create();
-    QOpenGLContext context;
-    context.setFormat(GameSurfaceFormat());
-    if (!context.create() || !context.makeCurrent(&surface))
-        throw std::runtime_error("Nie można utworzyć kontekstu OpenGL");
-    context.doneCurrent();
-}
-
 } // namespace
 
 // What the area load needs of the window around it.
@@ -58,7 +44,7 @@ public:
     explicit LoadHost(TGLForm& form) : form_(form) {}
 
     void LoadTexture(const std::string& path, GLuint& slot) override {
-        // Textures need the drawing's context, which exists once the window has been shown.
+        // Textures need the drawing's context, made with the window.
         if (!form_.view_->HasContext())
             throw std::runtime_error("no OpenGL context");
         form_.view_->makeCurrent();
@@ -120,7 +106,6 @@ TGLForm::~TGLForm() {
 void TGLForm::FormCreate() {
     NewTmr.stop();
     world_.State.Running = false;
-    RequireGLContext();
 
     setWindowTitle(QString::fromUtf8(
         "Kluvian wer.1.0 - uproszczona wersja gry \"Brassfang\", z podziękowaniem dla jej autora"));
@@ -140,7 +125,6 @@ void TGLForm::FormCreate() {
     BuildToolBar();
 
     view_ = new GameView(world_, clock_, keys_, this);
-    view_->onContextReady = [this] { InitWorldWithContext(); };
     view_->isWindowActive = [this] { return isActiveWindow(); };
     view_->onMouseMove = [this](float x, float y) { FormMouseMove(x, y); };
     view_->onMouseDown = [this](Qt::MouseButton b, float x, float y) { FormMouseDown(b, x, y); };
@@ -158,13 +142,40 @@ void TGLForm::FormCreate() {
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
+
+    CreateContext();
     view_->SetContinuousFrames(true);
+    InitWorldWithContext();
+}
+
+void TGLForm::CreateContext() {
+    // QOpenGLWidget makes its context on its first resize event, normally at the first show.
+    // Once the window has its native handle the context can be made now, shared with the
+    // window's compositor, so the drawing is ready before any other window exists. Qt 6.4
+    // shows nothing of a framebuffer that keeps the size it had before the first show, so it
+    // is made one pixel large here and the layout gives it its real size then.
+    winId();
+    view_->resize(1, 1);
+    QResizeEvent resize(view_->size(), QSize());
+    QCoreApplication::sendEvent(view_, &resize);
+    if (!view_->HasContext())
+        throw std::runtime_error("Nie można utworzyć kontekstu OpenGL");
 }
 
 void TGLForm::InitWorldWithContext() {
+    view_->makeCurrent();
     glEnable(GL_TEXTURE_2D);
-    InitWorld(world_, world_.State.ExeDir,
-              [this](const std::string& path, GLuint& slot) { loader_.LoadTexture(path, slot); });
+    // A damaged shared picture is reported once and the window is made all the same: the
+    // birds exist by then and the drawing works, so a game can still be played.
+    try {
+        InitWorld(world_, world_.State.ExeDir, [this](const std::string& path, GLuint& slot) {
+            loader_.LoadTexture(path, slot);
+        });
+    } catch (const std::exception& e) {
+        dialogs_.ShowError(e.what());
+    } catch (...) {
+        dialogs_.ShowError("Unknown error");
+    }
 }
 
 void TGLForm::BuildMenu() {

@@ -104,6 +104,7 @@ private:
     void FormClose();
     void BuildMenu();
     void BuildToolBar();
+    void CreateContext();
     void InitWorldWithContext();
     void PlayMusic(const std::string& path);
 

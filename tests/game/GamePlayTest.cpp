@@ -240,6 +240,24 @@ TEST_F(GamePlay, NewGameDuringALoadRunsACompleteNestedLoadThenTheOuterLoadFinish
         }
 }
 
+class DamagedFont : public GamePlay {
+protected:
+    void PrepareDirectory() override {
+        test::WriteTestArea(dir);
+        dir.write("data/font.tga", "");
+    }
+};
+
+TEST_F(DamagedFont, IsReportedOnceAndTheGameStillPlays) {
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+    EXPECT_EQ(world().Birds(Big, 9).Id, 39); // the rest of the start-up was done
+    startGame();
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    // The panorama's blue, drawn and composed: a dead drawing would stay black.
+    EXPECT_EQ(form->view().grabFramebuffer().pixelColor(400, 300), QColor(40, 80, 120));
+}
+
 // A hundred games take minutes on a software rasteriser (every progress step of a load draws
 // a frame), so the test command plays a few; KLUVIAN_SOAK_GAMES=100 plays the full soak.
 TEST_F(GamePlay, ManyGamesInOneProcessKeepTexturesAndMemoryFlat) {
