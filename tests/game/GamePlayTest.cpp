@@ -9,6 +9,8 @@
 #include "windows/TNewForm.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -238,6 +240,30 @@ TEST_F(GamePlay, NewGameDuringALoadRunsACompleteNestedLoadThenTheOuterLoadFinish
             EXPECT_EQ(world().Birds(g, i).Id, kFirstId[std::size_t(g)] + i);
             EXPECT_EQ(world().Birds(g, i).Falling, 0);
         }
+}
+
+TEST_F(GamePlay, ALoadDrawsFramesOnlyAsTheDisplayRefreshes) {
+    // A small drawing draws fast, faster than the display refreshes even on a busy machine.
+    form->resize(240, 200);
+    startGame(); // a game under way, so every frame is drawn and presented
+    struct PaintCounter : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } painted;
+    form->view().installEventFilter(&painted);
+    const double hz = form->view().screen()->refreshRate();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    state().TimeLeft = 50;
+    form->New1->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return state().TimeLeft >= 89 && !form->LoadInProgress(); }, 10000));
+    const double due = double(elapsed.elapsed()) * (hz > 0 ? hz : 60) / 1000;
+    EXPECT_LE(painted.count, due + 3) << "in " << elapsed.elapsed() << " ms";
+    EXPECT_GT(painted.count, 0);
 }
 
 class DamagedFont : public GamePlay {
