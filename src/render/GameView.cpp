@@ -5,11 +5,13 @@
 
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <GL/gl.h>
 
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 namespace kluvian {
 namespace {
@@ -25,6 +27,8 @@ GameView::GameView(World& world, const Clock& clock, const KeyState& keys, QWidg
     : QOpenGLWidget(parent), world_(world), clock_(clock), keys_(keys) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    // A frame NextFrame drew must survive in the framebuffer until Qt presents it.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
     frameTimer_.setSingleShot(true);
     frameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer_, &QTimer::timeout, this, &GameView::NextFrame);
@@ -67,6 +71,7 @@ void GameView::initializeGL() {
 }
 
 void GameView::resizeGL(int, int) {
+    drawn_ = false; // a frame drawn at the old size is not the one to present
     // Qt passes logical pixels; the viewport is in device pixels.
     glViewport(0, 0, deviceWidth(), deviceHeight());
     glMatrixMode(GL_PROJECTION);
@@ -76,29 +81,60 @@ void GameView::resizeGL(int, int) {
 }
 
 void GameView::NextFrame() {
-    if (!blackShown_ || world_.State.Running) {
-        update();
+    const QWindow* shownIn = window()->windowHandle();
+    if (!ready_ || !shownIn || !shownIn->isExposed()) {
+        update(); // Qt paints once the window shows, and the frames go on from there
         return;
     }
-    // With no game the picture is black and stays so: the frame still runs (its timing and
-    // panning), into the drawing's framebuffer, but presenting the same picture again would
-    // only burn the compositor's time.
+    // The frame is drawn here and presented only when its picture differs from the one on the
+    // screen: composing and presenting cost a software rasteriser as much as the drawing, and
+    // most frames of a quiet game, and all before one, repeat the last picture.
     makeCurrent();
-    paintGL();
+    RunFrame();
+    if (PictureChanged()) {
+        drawn_ = true;
+        update();
+    }
 }
 
 void GameView::paintGL() {
+    if (std::exchange(drawn_, false))
+        return; // NextFrame drew this frame; Qt presents it now
+    RunFrame();
+    shown_.clear(); // compared with nothing, the next frame is presented
+    shownBlack_ = false;
+}
+
+void GameView::RunFrame() {
     // The screen may have changed with the window; the rate is read where it is cheap.
     if (const QScreen* shown = screen())
         pacer_.SetRefreshRate(shown->refreshRate());
     pacer_.FrameStarted(SteadyMs());
     bool done = false;
     ApplicationEventsIdle(done);
-    blackShown_ = !world_.State.Running;
     // Started now, the timer expires at the deadline whatever the presentation costs: if the
     // swap waits past it, the next frame follows at once.
     if (continuous_)
         frameTimer_.start(pacer_.DelayMs(SteadyMs()));
+}
+
+bool GameView::PictureChanged() {
+    // With no game every frame is the same black picture: no need to read it back.
+    if (!world_.State.Running) {
+        const bool changed = !shownBlack_;
+        shownBlack_ = true;
+        shown_.clear();
+        return changed;
+    }
+    shownBlack_ = false;
+    const int w = deviceWidth();
+    const int h = deviceHeight();
+    read_.resize(std::size_t(w) * std::size_t(h) * 4);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, read_.data());
+    if (read_ == shown_)
+        return false;
+    shown_.swap(read_);
+    return true;
 }
 
 void GameView::ApplicationEventsIdle(bool& Done) {

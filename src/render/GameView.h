@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace kluvian {
 
@@ -59,6 +60,8 @@ protected:
 
 private:
     void NextFrame();
+    void RunFrame();
+    bool PictureChanged();
     int deviceWidth() const;
     int deviceHeight() const;
 
@@ -70,7 +73,10 @@ private:
     QTimer frameTimer_;
     bool continuous_ = false;
     bool ready_ = false;
-    bool blackShown_ = false; // the screen shows the black picture of a frame with no game
+    bool drawn_ = false;              // the framebuffer holds a frame that Qt has yet to present
+    bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
+    std::vector<std::uint8_t> shown_; // the picture on the screen, when read back
+    std::vector<std::uint8_t> read_;
 };
 
 } // namespace kluvian
