@@ -1,6 +1,7 @@
 #include "render/GameView.h"
 
 #include "render/Frame.h"
+#include "render/FrameLook.h"
 #include "render/Projection.h"
 
 #include <QMouseEvent>
@@ -88,9 +89,18 @@ void GameView::NextFrame() {
     }
     // The frame is drawn here and presented only when its picture differs from the one on the
     // screen: composing and presenting cost a software rasteriser as much as the drawing, and
-    // most frames of a quiet game, and all before one, repeat the last picture.
+    // most frames of a quiet game, and all before one, repeat the last picture. A frame whose
+    // look is that of the last one drawn is not even drawn: only its rules run.
+    auto& state = world_.State;
+    std::string look = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
+    if (state.Running && state.ShotPhase == 0 && !keys_.LeftHeld() && !keys_.RightHeld() &&
+        look == drawnLook_) {
+        RunFrame(false);
+        return;
+    }
+    drawnLook_ = std::move(look);
     makeCurrent();
-    RunFrame();
+    RunFrame(true);
     if (PictureChanged()) {
         drawn_ = true;
         update();
@@ -100,18 +110,26 @@ void GameView::NextFrame() {
 void GameView::paintGL() {
     if (std::exchange(drawn_, false))
         return; // NextFrame drew this frame; Qt presents it now
-    RunFrame();
-    shown_.clear(); // compared with nothing, the next frame is presented
+    RunFrame(true);
+    shown_.clear(); // compared with nothing, the next frame is drawn and presented
+    drawnLook_.clear();
     shownBlack_ = false;
 }
 
-void GameView::RunFrame() {
+void GameView::RunFrame(bool draw) {
     // The screen may have changed with the window; the rate is read where it is cheap.
     if (const QScreen* shown = screen())
         pacer_.SetRefreshRate(shown->refreshRate());
     pacer_.FrameStarted(SteadyMs());
-    bool done = false;
-    ApplicationEventsIdle(done);
+    if (draw) {
+        bool done = false;
+        ApplicationEventsIdle(done);
+    } else {
+        // What the frame does besides drawing, with no arrow held and no shot animating.
+        UpdateFrameFactor(world_.State, Stats.LastFrameTick, clock_);
+        world_.State.PickMode = false;
+        Stats.EndFrame(clock_);
+    }
     // Started now, the timer expires at the deadline whatever the presentation costs: if the
     // swap waits past it, the next frame follows at once.
     if (continuous_)

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace kluvian {
@@ -60,7 +61,8 @@ protected:
 
 private:
     void NextFrame();
-    void RunFrame();
+    // One frame: its rules always, its drawing when asked for.
+    void RunFrame(bool draw);
     bool PictureChanged();
     int deviceWidth() const;
     int deviceHeight() const;
@@ -77,6 +79,7 @@ private:
     bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
     std::vector<std::uint8_t> shown_; // the picture on the screen, when read back
     std::vector<std::uint8_t> read_;
+    std::string drawnLook_; // FrameLook of the last frame drawn by NextFrame
 };
 
 } // namespace kluvian

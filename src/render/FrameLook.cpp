@@ -1,0 +1,48 @@
+#include "render/FrameLook.h"
+
+#include <type_traits>
+
+namespace kluvian {
+namespace {
+
+template <typename T> void Append(std::string& bytes, const T& value) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+} // namespace
+
+std::string FrameLook(const World& world, const FrameStats& stats, int width, int height,
+                      double pixelRatio) {
+    const GameState& state = world.State;
+    std::string bytes = FpsText(stats.Fps);
+    bytes += '\0';
+    Append(bytes, width);
+    Append(bytes, height);
+    Append(bytes, pixelRatio);
+    Append(bytes, state.Running);
+    // long double carries padding bytes; its value is what counts.
+    Append(bytes, double(state.BackScroll));
+    Append(bytes, double(state.FrontScroll));
+    Append(bytes, state.Ammo);
+    Append(bytes, state.Score);
+    Append(bytes, state.TimeLeft);
+    Append(bytes, state.MouseX);
+    Append(bytes, state.MouseY);
+    Append(bytes, state.ShotScale);
+    for (const RGBColor& color : {state.ScoreColor, state.TimeColor, state.FpsColor})
+        Append(bytes, color);
+    Append(bytes, world.Textures);
+    for (const auto& group : world.Birds.Groups)
+        for (const TChicken& bird : group) {
+            Append(bytes, double(bird.X));
+            Append(bytes, double(bird.Y));
+            Append(bytes, double(bird.DX));
+            Append(bytes, bird.Frame);
+            Append(bytes, bird.Size);
+            Append(bytes, bird.Falling);
+        }
+    return bytes;
+}
+
+} // namespace kluvian
