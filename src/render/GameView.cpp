@@ -121,6 +121,7 @@ void GameView::RunFrame(bool draw) {
     if (const QScreen* shown = screen())
         pacer_.SetRefreshRate(shown->refreshRate());
     pacer_.FrameStarted(SteadyMs());
+    ++framesRun_;
     if (draw) {
         bool done = false;
         ApplicationEventsIdle(done);

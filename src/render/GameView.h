@@ -51,6 +51,8 @@ public:
     void SetContinuousFrames(bool on);
     // True once the context has been created.
     bool HasContext() const { return ready_; }
+    // Frames run so far, drawn or not; picking passes are not among them.
+    long FramesRun() const { return framesRun_; }
 
 protected:
     void initializeGL() override;
@@ -74,6 +76,7 @@ private:
     FramePacer pacer_;
     QTimer frameTimer_;
     bool continuous_ = false;
+    long framesRun_ = 0;
     bool ready_ = false;
     bool drawn_ = false;              // the framebuffer holds a frame that Qt has yet to present
     bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
