@@ -101,6 +101,7 @@ void GameView::NextFrame() {
     drawnLook_ = std::move(look);
     makeCurrent();
     RunFrame(true);
+    afterDrawLook_ = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
     if (PictureChanged()) {
         drawn_ = true;
         update();
@@ -108,8 +109,11 @@ void GameView::NextFrame() {
 }
 
 void GameView::paintGL() {
-    if (std::exchange(drawn_, false))
-        return; // NextFrame drew this frame; Qt presents it now
+    // Qt presents the frame NextFrame drew, unless the game moved on since (a grab, a paint
+    // Qt asks for by itself): then the frame is drawn afresh.
+    if (std::exchange(drawn_, false) && FrameLook(world_, Stats, deviceWidth(), deviceHeight(),
+                                                  devicePixelRatioF()) == afterDrawLook_)
+        return;
     RunFrame(true);
     shown_.clear(); // compared with nothing, the next frame is drawn and presented
     drawnLook_.clear();

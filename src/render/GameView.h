@@ -82,7 +82,8 @@ private:
     bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
     std::vector<std::uint8_t> shown_; // the picture on the screen, when read back
     std::vector<std::uint8_t> read_;
-    std::string drawnLook_; // FrameLook of the last frame drawn by NextFrame
+    std::string drawnLook_;     // FrameLook of the last frame NextFrame drew, as it drew it
+    std::string afterDrawLook_; // and as that frame left the game
 };
 
 } // namespace kluvian
