@@ -126,6 +126,7 @@ void TGLForm::FormCreate() {
 
     view_ = new GameView(world_, clock_, keys_, this);
     view_->isWindowActive = [this] { return isActiveWindow(); };
+    view_->isLoading = [this] { return LoadInProgress(); };
     view_->onMouseMove = [this](float x, float y) { FormMouseMove(x, y); };
     view_->onMouseDown = [this](Qt::MouseButton b, float x, float y) { FormMouseDown(b, x, y); };
     view_->setMinimumSize(1, 1);

@@ -17,6 +17,8 @@
 namespace kluvian {
 namespace {
 
+constexpr double kLoadPresentMs = 100;
+
 double SteadyMs() {
     using namespace std::chrono;
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
@@ -102,7 +104,13 @@ void GameView::NextFrame() {
     makeCurrent();
     RunFrame(true);
     afterDrawLook_ = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
-    if (PictureChanged()) {
+    // Behind the loading window the picture is presented at most ten times a second:
+    // presenting waits for the display server, and at every frame it would take most of the
+    // load's time.
+    const double now = SteadyMs();
+    const bool loading = isLoading && isLoading();
+    if ((!loading || now - presentedMs_ >= kLoadPresentMs) && PictureChanged()) {
+        presentedMs_ = now;
         drawn_ = true;
         update();
     }

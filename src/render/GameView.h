@@ -31,6 +31,8 @@ public:
     std::function<void()> onContextReady;
     // Whether the main window is the active window (panning needs it).
     std::function<bool()> isWindowActive;
+    // Whether an area load is running: the game behind the loading window is drawn less often.
+    std::function<bool()> isLoading;
     // Mouse input in the drawing's coordinates (logical pixels, origin at the top left).
     std::function<void(float x, float y)> onMouseMove;
     std::function<void(Qt::MouseButton button, float x, float y)> onMouseDown;
@@ -78,6 +80,7 @@ private:
     bool continuous_ = false;
     long framesRun_ = 0;
     bool ready_ = false;
+    double presentedMs_ = 0;          // when NextFrame last had a frame presented
     bool drawn_ = false;              // the framebuffer holds a frame that Qt has yet to present
     bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
     std::vector<std::uint8_t> shown_; // the picture on the screen, when read back
