@@ -17,7 +17,7 @@
 namespace kluvian {
 namespace {
 
-constexpr double kLoadPresentMs = 100;
+constexpr double kLoadDrawMs = 100;
 
 double SteadyMs() {
     using namespace std::chrono;
@@ -92,25 +92,24 @@ void GameView::NextFrame() {
     // The frame is drawn here and presented only when its picture differs from the one on the
     // screen: composing and presenting cost a software rasteriser as much as the drawing, and
     // most frames of a quiet game, and all before one, repeat the last picture. A frame whose
-    // look is that of the last one drawn is not even drawn: only its rules run.
+    // look is that of the last one drawn is not even drawn: only its rules run. Behind the
+    // loading window the game is drawn at most ten times a second, or drawing and presenting
+    // would take most of the load's time.
     auto& state = world_.State;
+    const double now = SteadyMs();
+    const bool throttled = isLoading && isLoading() && now - drawnMs_ < kLoadDrawMs;
     std::string look = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
     if (state.Running && state.ShotPhase == 0 && !keys_.LeftHeld() && !keys_.RightHeld() &&
-        look == drawnLook_) {
+        (look == drawnLook_ || throttled)) {
         RunFrame(false);
         return;
     }
     drawnLook_ = std::move(look);
+    drawnMs_ = now;
     makeCurrent();
     RunFrame(true);
     afterDrawLook_ = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
-    // Behind the loading window the picture is presented at most ten times a second:
-    // presenting waits for the display server, and at every frame it would take most of the
-    // load's time.
-    const double now = SteadyMs();
-    const bool loading = isLoading && isLoading();
-    if ((!loading || now - presentedMs_ >= kLoadPresentMs) && PictureChanged()) {
-        presentedMs_ = now;
+    if (PictureChanged()) {
         drawn_ = true;
         update();
     }

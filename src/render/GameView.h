@@ -80,7 +80,7 @@ private:
     bool continuous_ = false;
     long framesRun_ = 0;
     bool ready_ = false;
-    double presentedMs_ = 0;          // when NextFrame last had a frame presented
+    double drawnMs_ = 0;              // when NextFrame last drew a frame
     bool drawn_ = false;              // the framebuffer holds a frame that Qt has yet to present
     bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
     std::vector<std::uint8_t> shown_; // the picture on the screen, when read back
