@@ -98,9 +98,11 @@ void GameView::NextFrame() {
     auto& state = world_.State;
     const double now = SteadyMs();
     const bool throttled = isLoading && isLoading() && now - drawnMs_ < kLoadDrawMs;
+    // Panning and the cross-hair's animation change the picture within the frame itself.
+    const bool moving =
+        state.Running && (state.ShotPhase != 0 || keys_.LeftHeld() || keys_.RightHeld());
     std::string look = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
-    if (state.Running && state.ShotPhase == 0 && !keys_.LeftHeld() && !keys_.RightHeld() &&
-        (look == drawnLook_ || throttled)) {
+    if (state.Running && !moving && (look == drawnLook_ || throttled)) {
         RunFrame(false);
         return;
     }
@@ -109,7 +111,9 @@ void GameView::NextFrame() {
     makeCurrent();
     RunFrame(true);
     afterDrawLook_ = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
-    if (PictureChanged()) {
+    if (moving)
+        shown_.clear(); // no need to read back a picture that has surely changed
+    if (moving || PictureChanged()) {
         drawn_ = true;
         update();
     }
