@@ -43,7 +43,8 @@ if [ -n "$shot_out" ]; then
   convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot_out"
 fi
 
-xdotool key --window "$win" F6
+# The window may close on the press, before xdotool sends the release to it.
+xdotool key --window "$win" F6 2>/dev/null || true
 for _ in $(seq 1 40); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.25
