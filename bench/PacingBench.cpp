@@ -94,9 +94,10 @@ int Run(const std::string& dataDir) {
     SystemClock clock;
     TGLForm form(dialogs, clock, exe.path().toStdString() + "/");
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    const bool exposed = QTest::qWaitForWindowExposed(&form);
     form.activateWindow();
-    QTest::qWaitForWindowActive(&form, 2000);
+    if (!exposed || !QTest::qWaitForWindowActive(&form, 2000))
+        std::printf("The main window did not become active: panning figures may read 0.\n");
     QTest::qWait(1000);
     std::printf("%-34s %.2f Hz\n",
                 "Screen's reported refresh rate:", form.view().screen()->refreshRate());

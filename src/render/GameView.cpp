@@ -89,12 +89,12 @@ void GameView::NextFrame() {
         update(); // Qt paints once the window shows, and the frames go on from there
         return;
     }
-    // The frame is drawn here and presented only when its picture differs from the one on the
-    // screen: composing and presenting cost a software rasteriser as much as the drawing, and
-    // most frames of a quiet game, and all before one, repeat the last picture. A frame whose
-    // look is that of the last one drawn is not even drawn: only its rules run. Behind the
-    // loading window the game is drawn at most ten times a second, or drawing and presenting
-    // would take most of the load's time.
+    // The frame is drawn here and presented only when its picture can differ from the one on
+    // the screen: composing and presenting cost a software rasteriser as much as the drawing,
+    // and most frames of a quiet game, and all before one, repeat the last picture. A frame
+    // whose look is that of the last one drawn is not drawn at all: only its rules run; the
+    // black picture of no game is presented once. Behind the loading window the game is drawn
+    // at most ten times a second, or drawing and presenting would take most of the load's time.
     auto& state = world_.State;
     const double now = SteadyMs();
     const bool throttled = isLoading && isLoading() && now - drawnMs_ < kLoadDrawMs;
@@ -111,9 +111,9 @@ void GameView::NextFrame() {
     makeCurrent();
     RunFrame(true);
     afterDrawLook_ = FrameLook(world_, Stats, deviceWidth(), deviceHeight(), devicePixelRatioF());
-    if (moving)
-        shown_.clear(); // no need to read back a picture that has surely changed
-    if (moving || PictureChanged()) {
+    const bool present = state.Running || !shownBlack_;
+    shownBlack_ = !state.Running;
+    if (present) {
         drawn_ = true;
         update();
     }
@@ -126,7 +126,6 @@ void GameView::paintGL() {
                                                   devicePixelRatioF()) == afterDrawLook_)
         return;
     RunFrame(true);
-    shown_.clear(); // compared with nothing, the next frame is drawn and presented
     drawnLook_.clear();
     shownBlack_ = false;
 }
@@ -150,25 +149,6 @@ void GameView::RunFrame(bool draw) {
     // swap waits past it, the next frame follows at once.
     if (continuous_)
         frameTimer_.start(pacer_.DelayMs(SteadyMs()));
-}
-
-bool GameView::PictureChanged() {
-    // With no game every frame is the same black picture: no need to read it back.
-    if (!world_.State.Running) {
-        const bool changed = !shownBlack_;
-        shownBlack_ = true;
-        shown_.clear();
-        return changed;
-    }
-    shownBlack_ = false;
-    const int w = deviceWidth();
-    const int h = deviceHeight();
-    read_.resize(std::size_t(w) * std::size_t(h) * 4);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, read_.data());
-    if (read_ == shown_)
-        return false;
-    shown_.swap(read_);
-    return true;
 }
 
 void GameView::ApplicationEventsIdle(bool& Done) {

@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace kluvian {
 
@@ -67,7 +66,6 @@ private:
     void NextFrame();
     // One frame: its rules always, its drawing when asked for.
     void RunFrame(bool draw);
-    bool PictureChanged();
     int deviceWidth() const;
     int deviceHeight() const;
 
@@ -80,11 +78,9 @@ private:
     bool continuous_ = false;
     long framesRun_ = 0;
     bool ready_ = false;
-    double drawnMs_ = 0;              // when NextFrame last drew a frame
-    bool drawn_ = false;              // the framebuffer holds a frame that Qt has yet to present
-    bool shownBlack_ = false;         // the screen shows the black picture of a frame with no game
-    std::vector<std::uint8_t> shown_; // the picture on the screen, when read back
-    std::vector<std::uint8_t> read_;
+    double drawnMs_ = 0;        // when NextFrame last drew a frame
+    bool drawn_ = false;        // the framebuffer holds a frame that Qt has yet to present
+    bool shownBlack_ = false;   // the screen shows the black picture of a frame with no game
     std::string drawnLook_;     // FrameLook of the last frame NextFrame drew, as it drew it
     std::string afterDrawLook_; // and as that frame left the game
 };

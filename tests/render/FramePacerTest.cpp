@@ -58,8 +58,9 @@ TEST(FramePacer, FramesComeAtTheReportedRefreshWhenTheSwapDoesNotWait) {
         for (std::size_t i = 1; i < t.size(); ++i) {
             // Never faster than the display and never a burst after the slow frame.
             EXPECT_GE(t[i] - t[i - 1], period / 2) << hz << " frame " << i;
-            if (i != 601)
+            if (i != 601) {
                 EXPECT_LE(t[i] - t[i - 1], period + 1.5) << hz << " frame " << i;
+            }
         }
         EXPECT_NEAR((t[1199] - t[602]) / 597, period, period * 0.01) << hz;
     }
