@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace kluvian {
 
@@ -79,11 +80,28 @@ void TNewForm::Button1Click() {
 }
 
 void TNewForm::setVisible(bool visible) {
-    if (visible && !isVisible()) {
+    const bool showing = visible && !isVisible();
+    if (showing) {
         FitToVisibleControls();
         CentreOverOwner();
     }
     QWidget::setVisible(visible);
+    if (showing && windowHandle() != nullptr) {
+        windowHandle()->removeEventFilter(this);
+        windowHandle()->installEventFilter(this);
+        placing_ = true;
+    }
+}
+
+bool TNewForm::eventFilter(QObject* watched, QEvent* event) {
+    // A window manager frames the window only once it is mapped; by its first exposure the
+    // frame is known, and the player has not yet had the chance to move it.
+    if (placing_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        placing_ = false;
+        CentreOverOwner();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TNewForm::showEvent(QShowEvent* event) {
@@ -109,9 +127,19 @@ void TNewForm::CentreOverOwner() {
         area = screen->availableGeometry();
     if (area.isEmpty())
         return;
-    // move() places the frame, whose size is known only once the window has been shown.
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    // What is centred is the whole window as the player sees it, frame included. Until the
+    // window is on screen its frame is unknown; the owner's, from the same window manager,
+    // is the best guess.
+    QMargins frame;
+    if (isVisible() && windowHandle() != nullptr && windowHandle()->isExposed())
+        frame = windowHandle()->frameMargins();
+    else if (owner_ != nullptr && owner_->window()->windowHandle() != nullptr)
+        frame = owner_->window()->windowHandle()->frameMargins();
+    const QSize outer = size().grownBy(frame);
+    const QPoint corner = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    // The client's own position: Qt reads a frame position differently once it has shown
+    // the window and then hidden it again.
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 } // namespace kluvian

@@ -39,12 +39,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FitToVisibleControls();
     void CentreOverOwner();
 
     QWidget* owner_;
+    bool placing_ = false; // shown, and not yet centred with the frame it has on screen
     QLabel* label1_;
     QComboBox* areasCombo_;
     QPushButton* button1_;
