@@ -3,6 +3,7 @@
 #include "game/TGLForm.h"
 #include "platform/RecordingDialogs.h"
 #include "support/TempDir.h"
+#include "support/Windows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace kluvian::test {
 
@@ -36,14 +38,12 @@ protected:
         form->NewTmr.stop();
         form.reset();
     }
-    // As the player clicks on the window; without a window manager nobody else does. The X
-    // server now and then ignores the request (its focus changed later than our last event),
-    // so Qt is then told directly.
+    // As the player clicks on the window: keys reach only the active one.
     void activate() {
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get(), 2000))
-            QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(form->isActiveWindow());
+        ASSERT_TRUE(test::Activate(*form)) << "the active window is " << [] {
+            const QWidget* active = QApplication::activeWindow();
+            return active ? active->windowTitle().toStdString() : std::string("none");
+        }();
     }
     void press(Qt::Key key) { QTest::keyClick(form.get(), key); }
 };

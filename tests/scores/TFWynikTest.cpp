@@ -4,6 +4,7 @@
 #include "scores/GridFile.h"
 #include "scores/ScoreGridModel.h"
 #include "support/TempDir.h"
+#include "support/Windows.h"
 #include "windows/Fonts.h"
 
 #include <QApplication>
@@ -114,8 +115,10 @@ TEST(TFWynik, ZamknijAndTheCloseBoxOnlyHideAndShowingTwiceChangesNothing) {
     table.HidePointer = [&] { ++pointerHidden; };
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
-    const QPoint offCentre = table.geometry().center() - mainWindow.frameGeometry().center();
-    EXPECT_LE(offCentre.manhattanLength(), 40) << offCentre.x() << "," << offCentre.y();
+    if (test::WindowPositionsAreTheClients()) { // on Wayland the compositor places it
+        const QPoint offCentre = table.geometry().center() - mainWindow.frameGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 40) << offCentre.x() << "," << offCentre.y();
+    }
     table.show();
     EXPECT_TRUE(table.isVisible());
     QTest::keyClick(&table, Qt::Key_Escape);

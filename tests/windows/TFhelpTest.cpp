@@ -1,5 +1,7 @@
 #include "windows/TFhelp.h"
 
+#include "support/Windows.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -139,8 +141,7 @@ TEST(TFhelp, EveryWayOfClosingEndsTheModalShowingAccepted) {
         {"Alt+Z",
          [](TFhelp& h) {
              // A mnemonic works only in the active window.
-             h.activateWindow();
-             ASSERT_TRUE(QTest::qWaitForWindowActive(&h));
+             ASSERT_TRUE(test::Activate(h));
              QTest::keyClick(&h, Qt::Key_Z, Qt::AltModifier);
          }},
         {"the close box", [](TFhelp& h) { h.close(); }},
