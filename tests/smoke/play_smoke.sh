@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the built game as a player would, under the display the test command provides:
+# Starts the built game as a player would, under the X display the test command provides:
 # F2, a shot from outside (xdotool), a screenshot that must show the panorama, then F6,
 # after which the score table file must exist beside the program.
 # Usage: play_smoke.sh BUILD_DIR [SCREENSHOT.png]
@@ -15,36 +15,45 @@ ln -s "$build/data" "$work/data"
 
 SDL_AUDIODRIVER=dummy "$work/kluvian" &
 pid=$!
-win=$(xdotool search --sync --onlyvisible --name 'Kluvian wer' | head -n 1)
-xdotool windowfocus --sync "$win" 2>/dev/null || true
-sleep 1
+win=$(timeout 30 xdotool search --sync --onlyvisible --name 'Kluvian wer' | head -n 1)
 
-xdotool key --window "$win" F2
-# The load is done when the loading window has gone again.
-for _ in $(seq 1 120); do
+# As the player clicks on the window: keys go to the active one. A window manager hands over
+# the activation on request; without one only the input focus can be set.
+activate() {
+  timeout 10 xdotool windowactivate --sync "$win" 2>/dev/null ||
+    timeout 10 xdotool windowfocus --sync "$win"
+}
+
+# Screenshots the drawing into screen.png; true when it shows a picture, bright and varied,
+# not a black or blank window.
+shows_panorama() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  import -window root "$work/screen.png"
+  read -r mean deviation < <(convert "$work/screen.png" -crop "800x500+$X+$((Y + 80))" +repage \
+    -colorspace Gray -format '%[fx:mean] %[fx:standard_deviation]' info:)
+  echo "screen: mean $mean, deviation $deviation"
+  awk -v m="$mean" -v d="$deviation" 'BEGIN { exit !(m > 0.2 && d > 0.05) }'
+}
+
+activate
+xdotool key F2
+# The load takes a few seconds on a software rasteriser, more on a busy machine.
+loaded=false
+for _ in $(seq 1 60); do
+  if shows_panorama >/dev/null; then loaded=true && break; fi
   sleep 0.5
-  if ! xdotool search --onlyvisible --name 'Trwa' >/dev/null 2>&1; then break; fi
 done
-sleep 2
+$loaded || { shows_panorama; echo "the drawing does not show the panorama" >&2; exit 1; }
 
-eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove --window "$win" 400 350 click 1
 sleep 1
-
-import -window root "$work/screen.png"
-# The drawing must be a picture, not a black or blank window: bright and varied.
-stats=$(convert "$work/screen.png" -crop "800x500+$((X + 0))+$((Y + 80))" +repage \
-        -colorspace Gray -format '%[fx:mean] %[fx:standard_deviation]' info:)
-read -r mean deviation <<<"$stats"
-echo "screen: mean $mean, deviation $deviation"
-awk -v m="$mean" -v d="$deviation" 'BEGIN { exit !(m > 0.2 && d > 0.05) }' ||
-  { echo "the drawing does not show the panorama" >&2; exit 1; }
+shows_panorama || { echo "the drawing lost the panorama after a shot" >&2; exit 1; }
 if [ -n "$shot_out" ]; then
   convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot_out"
 fi
 
-# The window may close on the press, before xdotool sends the release to it.
-xdotool key --window "$win" F6 2>/dev/null || true
+activate
+xdotool key F6
 for _ in $(seq 1 40); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.25
