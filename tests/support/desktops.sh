@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Runs a command on two private desktops like a player's: an X display managed by openbox
+# (DISPLAY), and a Wayland compositor, weston, with a keyboard and a pointer (WAYLAND_DISPLAY,
+# XDG_RUNTIME_DIR). Qt programs pick one with -platform or QT_QPA_PLATFORM.
+# Usage: desktops.sh COMMAND [ARG...]
+set -euo pipefail
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+pids=()
+cleanup() {
+  # Last started, first stopped: weston before the X server it draws into.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+# Waits up to ten seconds for a condition (a command) to hold.
+await() {
+  local what=$1
+  shift
+  for _ in $(seq 1 100); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  echo "desktops.sh: $what did not start" >&2
+  for log in "$runtime"/*.log; do cat "$log" >&2; done
+  return 1
+}
+
+# Starts an X server on the first free display and sets started_display to its name.
+start_x() {
+  local name=$1
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$runtime/$name.display" \
+    >"$runtime/$name.log" 2>&1 &
+  pids+=($!)
+  await "the X server for $name" test -s "$runtime/$name.display"
+  started_display=":$(head -n 1 "$runtime/$name.display")"
+}
+
+start_x x11
+x_display=$started_display
+DISPLAY=$x_display openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
+pids+=($!)
+await "openbox" env DISPLAY="$x_display" wmctrl -m
+
+# weston's X back end gives the compositor a seat, as every desktop has; its headless back end
+# has none, so no window there could ever become active or receive keys. It draws into an X
+# server of its own, where it never covers the windows of the X tests.
+start_x weston
+socket=kluvian-wayland
+DISPLAY=$started_display XDG_RUNTIME_DIR=$runtime \
+  weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 --idle-time=0 \
+  --socket="$socket" --log="$runtime/weston.log" &
+pids+=($!)
+await "weston" test -S "$runtime/$socket"
+
+export DISPLAY=$x_display XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket
+"$@"
