@@ -31,14 +31,23 @@ await() {
   return 1
 }
 
+# Only clients that hold the cookie may connect: a program elsewhere on the machine that has
+# one of these displays in DISPLAY cannot put its windows there. The server takes every
+# cookie of the file, whatever display it names.
+export XAUTHORITY=$runtime/Xauthority
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+: >"$XAUTHORITY"
+xauth -q -f "$XAUTHORITY" add :0 . "$cookie"
+
 # Starts an X server on the first free display and sets started_display to its name.
 start_x() {
   local name=$1
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$runtime/$name.display" \
-    >"$runtime/$name.log" 2>&1 &
+  Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$runtime/$name.display" >"$runtime/$name.log" 2>&1 &
   pids+=($!)
   await "the X server for $name" test -s "$runtime/$name.display"
   started_display=":$(head -n 1 "$runtime/$name.display")"
+  xauth -q -f "$XAUTHORITY" add "$started_display" . "$cookie"
 }
 
 start_x x11
