@@ -83,7 +83,7 @@ private:
     TGLForm& form_;
 };
 
-TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir)
+TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores)
     : dialogs_(dialogs), clock_(clock), world_(clock), shotSound_(audio_), MediaPlayer1(audio_),
       loader_(dialogs) {
     world_.State.ExeDir = std::move(exeDir);
@@ -93,7 +93,7 @@ TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir)
     Fhelp = new TFhelp(this);
     FWynik = std::make_unique<TFWynik>(
         dialogs_, [this](std::uint32_t n) { return world_.Random.RandomBelow(n); },
-        world_.State.ExeDir, this);
+        std::move(scores), this);
     FWynik->HidePointer = [this] { Hide1Click(); };
 }
 

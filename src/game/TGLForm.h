@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/KeyRepeatFilter.h"
 #include "platform/KeyState.h"
+#include "scores/ScoreFilePlace.h"
 #include "textures/TextureLoader.h"
 
 #include <QMainWindow>
@@ -32,9 +33,12 @@ class TNewForm;
 class TGLForm final : public QMainWindow {
     Q_OBJECT
 public:
-    // exeDir: where data/ and wynik.ok live, with a trailing '/'. Throws when no OpenGL
-    // context can be had.
-    TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir);
+    // exeDir: where data/ lives, with a trailing '/'; scores: where the score table is read
+    // and kept. Throws when no OpenGL context can be had.
+    TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores);
+    // The score table beside the executable.
+    TGLForm(Dialogs& dialogs, const Clock& clock, const std::string& exeDir)
+        : TGLForm(dialogs, clock, exeDir, BesideExecutable(exeDir)) {}
     ~TGLForm() override;
 
     // Commands: one handler each, shared by the tool button, the menu item and the key.

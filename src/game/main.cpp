@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
 #include "render/SurfaceFormat.h"
+#include "scores/ScoreFilePlace.h"
 
 #include <QIcon>
 
@@ -22,7 +23,10 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<kluvian::TGLForm> GLForm;
     try {
-        GLForm = std::make_unique<kluvian::TGLForm>(dialogs, clock, exeDir);
+        // Decided once, so the table is saved where it was read from.
+        const kluvian::ScoreFilePlace scores =
+            kluvian::DecideScoreFilePlace(exeDir, kluvian::UserDataDir(), kluvian::CanWrite);
+        GLForm = std::make_unique<kluvian::TGLForm>(dialogs, clock, exeDir, scores);
     } catch (const std::exception& e) {
         // Without a drawing there is no game to play.
         dialogs.ShowError(e.what());

@@ -5,11 +5,18 @@
 #include "scores/GridFile.h"
 #include "scores/TFWynik.h"
 
+#include <filesystem>
+
 namespace kluvian {
 
 void SaveTableBeforeClose(const TFWynik& table, Dialogs& dialogs) {
     for (;;) {
         try {
+            // The player's own data folder may not exist yet; when it cannot be made, the
+            // save below says why.
+            std::error_code ignored;
+            std::filesystem::create_directories(
+                std::filesystem::path(table.ScoreFilePath).parent_path(), ignored);
             SaveGrid(table.Grid(), table.ScoreFilePath, table.UnreadFile());
             return;
         } catch (const IoError& e) {

@@ -36,11 +36,11 @@ public:
 
 } // namespace
 
-TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, std::string exeDir,
+TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace place,
                  QWidget* mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      dialogs_(dialogs), randomBelow_(std::move(randomBelow)), exeDir_(std::move(exeDir)),
+      dialogs_(dialogs), randomBelow_(std::move(randomBelow)), place_(std::move(place)),
       mainWindow_(mainWindow) {
     setWindowTitle(QStringLiteral("Tabela mistrzów"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -95,19 +95,19 @@ TFWynik::~TFWynik() = default;
 void TFWynik::FormCreate() {
     grid_ = DefaultScoreTable();
     unreadFile_.reset();
-    ScoreFilePath = exeDir_ + "wynik.ok";
+    ScoreFilePath = place_.saveTo;
     model_->Refresh();
     selectFirstResult();
-    if (!FileExists(ScoreFilePath))
+    if (!FileExists(place_.loadFrom))
         return;
     try {
-        LoadGrid(grid_, ScoreFilePath);
+        LoadGrid(grid_, place_.loadFrom);
         grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
         RankTable();
     } catch (const IoError& e) {
         // Kept as wynik.ok.old before the first save over it: the player may want it back.
-        unreadFile_ = IdentifyFile(ScoreFilePath);
+        unreadFile_ = IdentifyFile(place_.loadFrom);
         grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
         selectFirstResult();

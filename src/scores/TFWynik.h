@@ -2,6 +2,7 @@
 
 #include "scores/GridFile.h"
 #include "scores/GridSort.h"
+#include "scores/ScoreFilePlace.h"
 #include "scores/ScoreGrid.h"
 
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QGroupBox;
 class QPushButton;
@@ -29,16 +31,20 @@ public:
     static constexpr int kClientWidth = 335;
     static constexpr int kClientHeight = 338;
 
-    // Runs FormCreate. exeDir ends in '/'; randomBelow draws the ranking's pivots;
-    // mainWindow (may be null) is what the first showing centres over. Failures of the load
-    // are shown through dialogs.ShowError.
-    TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, std::string exeDir, QWidget* mainWindow);
+    // Runs FormCreate. place says where the table is read and kept; randomBelow draws the
+    // ranking's pivots; mainWindow (may be null) is what the first showing centres over.
+    // Failures of the load are shown through dialogs.ShowError.
+    TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace place, QWidget* mainWindow);
+    // The table beside the executable; exeDir ends in '/'.
+    TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, const std::string& exeDir,
+            QWidget* mainWindow)
+        : TFWynik(dialogs, std::move(randomBelow), BesideExecutable(exeDir), mainWindow) {}
     ~TFWynik() override;
 
-    // The defaults, ScoreFilePath, and the file's table ranked if the file exists. A file
-    // that cannot be read is reported in the error box; what was read before stays, the
-    // rest keeps the defaults, and the table is not ranked. Either way a table short of
-    // 4 x 11 is completed with default cells.
+    // The defaults, ScoreFilePath, and the table read from place.loadFrom, ranked, if that
+    // file exists. A file that cannot be read is reported in the error box; what was read
+    // before stays, the rest keeps the defaults, and the table is not ranked. Either way a
+    // table short of 4 x 11 is completed with default cells.
     void FormCreate();
 
     // Sorts the result rows by score, highest first (as Dirgrp holds), renumbers the place
@@ -61,9 +67,10 @@ public:
     // Writes one cell (code page 1250 bytes) and shows it; outside the grid nothing happens.
     void SetCell(int column, int row, std::string text);
 
-    // The executable's directory followed by "wynik.ok".
+    // Where the table is kept: place.saveTo.
     std::string ScoreFilePath;
-    // The file that existed at start-up but could not be read; nothing otherwise.
+    // The file read at start-up (place.loadFrom) when it could not be read; nothing
+    // otherwise.
     const std::optional<FileIdentity>& UnreadFile() const { return unreadFile_; }
 
     QTableView* G2 = nullptr;
@@ -79,7 +86,7 @@ private:
 
     Dialogs& dialogs_;
     RandomBelowFn randomBelow_;
-    std::string exeDir_;
+    ScoreFilePlace place_;
     QPointer<QWidget> mainWindow_;
     ScoreGrid grid_;
     ScoreGridModel* model_ = nullptr;

@@ -1,8 +1,11 @@
 #include "MainWindowFixture.h"
 #include "game/TGLForm.h"
 #include "platform/Application.h"
+#include "platform/Paths.h"
 #include "platform/RecordingDialogs.h"
 #include "render/GameView.h"
+#include "scores/FileFaults.h"
+#include "scores/GridFile.h"
 #include "scores/TFWynik.h"
 #include "support/TempDir.h"
 #include "windows/TNewForm.h"
@@ -17,6 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
 
 namespace kluvian {
 namespace {
@@ -165,6 +171,40 @@ TEST_F(MainWindow, EveryWayOfClosingSavesTheScoreTable) {
     form->close(); // the close box
     EXPECT_TRUE(std::filesystem::exists(table));
     EXPECT_TRUE(dialogs.shown.size() >= 2); // font.tga and cursor.tga are missing here
+}
+
+// Installed where only root may write: the player's records go to their own folder.
+TEST(MainWindowInstalled, ClosesWithoutAnErrorBoxAndKeepsTheTableInThePlayersFolder) {
+    const test::TempDir exe;
+    const test::TempDir home;
+    ScoreGrid shipped = DefaultScoreTable();
+    shipped.SetCell(1, 10, "Gracz");
+    shipped.SetCell(3, 10, "50");
+    exe.write("wynik.ok", GridFileBytes(shipped));
+    ::chmod(exe.path().c_str(), 0555);
+    const std::string userDir = home.path() + "kluvian/";
+    ScoreFilePlace place;
+    {
+        const test::UnprivilegedFiles player; // root's rights would make any folder writable
+        place = DecideScoreFilePlace(exe.path(), userDir, CanWrite);
+    }
+    RecordingDialogs dialogs;
+    SystemClock clock;
+    TGLForm form(dialogs, clock, exe.path(), place);
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.scoreTable().Grid().Cell(1, 1), "Gracz"); // started from the shipped table
+
+    dialogs.shown.clear();
+    form.close();
+    EXPECT_TRUE(dialogs.shown.empty());
+    const auto bytesOf = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytesOf(userDir + "wynik.ok"), GridFileBytes(form.scoreTable().Grid()));
+    EXPECT_EQ(bytesOf(exe.file("wynik.ok")), GridFileBytes(shipped));
+    ::chmod(exe.path().c_str(), 0700);
 }
 
 TEST(Application, AnExceptionEscapingAHandlerIsShownWithAFullStopAndTheProgramGoesOn) {

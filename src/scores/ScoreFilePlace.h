@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace kluvian {
+
+// Where the score table is read at start-up and written at close, decided once so that
+// both use the same file.
+struct ScoreFilePlace {
+    std::string loadFrom; // may not exist: the table then starts from its defaults
+    std::string saveTo;   // the table's home, ScoreFilePath; its folder may not exist yet
+};
+
+// canWrite(path): whether the player may write that existing file, or create files in that
+// existing folder.
+using CanWriteFn = std::function<bool(const std::string& path)>;
+
+// "wynik.ok" beside the executable, for reading and writing alike.
+ScoreFilePlace BesideExecutable(const std::string& exeDir);
+
+// Beside the executable (exeDir ends in '/') when the player can write the table there: a
+// wynik.ok they may write, or none yet in a folder they may write. Otherwise in userDir
+// (the player's own data folder for the game, ending in '/'), starting from the table
+// beside the executable until the player has one of their own. An empty userDir keeps the
+// table beside the executable.
+ScoreFilePlace DecideScoreFilePlace(const std::string& exeDir, const std::string& userDir,
+                                    const CanWriteFn& canWrite);
+
+} // namespace kluvian

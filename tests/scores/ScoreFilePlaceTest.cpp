@@ -1,0 +1,54 @@
+#include "scores/ScoreFilePlace.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <utility>
+
+namespace kluvian {
+namespace {
+
+TEST(DecideScoreFilePlace, KeepsTheTableBesideTheProgramOnlyWhereThePlayerMayWriteIt) {
+    const test::TempDir exe;
+    const test::TempDir home;
+    const std::string userDir = home.path() + "kluvian/";
+    const std::string beside = exe.file("wynik.ok");
+    const std::string own = userDir + "wynik.ok";
+    std::set<std::string> writable;
+    const auto decide = [&] {
+        const ScoreFilePlace place = DecideScoreFilePlace(
+            exe.path(), userDir, [&](const std::string& p) { return writable.count(p) > 0; });
+        return std::pair(place.loadFrom, place.saveTo);
+    };
+
+    // No table anywhere: a folder the player may write keeps it, else the player's own does.
+    writable = {exe.path()};
+    EXPECT_EQ(decide(), std::pair(beside, beside));
+    writable = {};
+    EXPECT_EQ(decide(), std::pair(own, own));
+
+    // A table only beside the program: kept there when the player may write it; else the
+    // player starts from it and keeps their own, even where the folder could take a new one.
+    exe.write("wynik.ok", "4\r\n11\r\n");
+    writable = {beside};
+    EXPECT_EQ(decide(), std::pair(beside, beside));
+    writable = {exe.path()};
+    EXPECT_EQ(decide(), std::pair(beside, own));
+    writable = {};
+    EXPECT_EQ(decide(), std::pair(beside, own));
+
+    // Once the player has a table of their own, it is the one read.
+    std::filesystem::create_directories(userDir);
+    home.write("kluvian/wynik.ok", "4\r\n11\r\n");
+    EXPECT_EQ(decide(), std::pair(own, own));
+
+    // Nowhere else to go.
+    EXPECT_EQ(DecideScoreFilePlace(exe.path(), "", [](const std::string&) { return false; }).saveTo,
+              beside);
+}
+
+} // namespace
+} // namespace kluvian
