@@ -5,8 +5,7 @@
 #include "platform/QtDialogs.h"
 #include "render/SurfaceFormat.h"
 #include "scores/ScoreFilePlace.h"
-
-#include <QIcon>
+#include "windows/GameIcon.h"
 
 #include <exception>
 #include <memory>
@@ -19,7 +18,9 @@ int main(int argc, char** argv) {
     kluvian::QtDialogs dialogs;
     kluvian::SystemClock clock;
     const std::string exeDir = kluvian::ExecutableDir();
-    kluvian::Application::setWindowIcon(QIcon(QString::fromStdString(exeDir + "data/kluvian.png")));
+    kluvian::Application::setWindowIcon(kluvian::GameIcon(exeDir));
+    // Wayland desktops find the window's icon and name through its desktop entry.
+    kluvian::Application::setDesktopFileName(QStringLiteral(KLUVIAN_APP_ID));
 
     std::unique_ptr<kluvian::TGLForm> GLForm;
     try {

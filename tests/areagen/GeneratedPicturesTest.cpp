@@ -291,13 +291,28 @@ TEST(GeneratedPictures, BirdsAreTheSameForEveryRun) {
               areagen::PaintFallingVulture(64, areagen::Plumage::Dark, 25));
 }
 
-TEST(GeneratedPictures, IconIsASquarePng) {
-    const auto png = DataFile("kluvian.png");
-    QImage icon;
-    ASSERT_TRUE(icon.loadFromData(png.data(), int(png.size()), "PNG"));
-    EXPECT_EQ(icon.size(), QSize(256, 256));
-    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(icon.pixel(128, 128)), 255);
+TEST(GeneratedPictures, IconsForEveryThemeSizeAreSquareWithSharpRimAndPosts) {
+    for (const int n : {16, 32, 48, 64, 128, 256}) {
+        const std::string size = std::to_string(n) + "x" + std::to_string(n);
+        const auto png = DataFile("icons/" + size + "/kluvian.png");
+        QImage icon;
+        ASSERT_TRUE(icon.loadFromData(png.data(), int(png.size()), "PNG")) << size;
+        EXPECT_EQ(icon.size(), QSize(n, n));
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(n / 2, n / 2)), 255) << size;
+        // A blurred small icon is a haze of mid tones: the dark rim and the light posts
+        // must both survive.
+        int darkest = 255;
+        int lightest = 0;
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x)
+                if (qAlpha(icon.pixel(x, y)) == 255) {
+                    darkest = std::min(darkest, qGray(icon.pixel(x, y)));
+                    lightest = std::max(lightest, qGray(icon.pixel(x, y)));
+                }
+        EXPECT_LT(darkest, 50) << size;
+        EXPECT_GT(lightest, 220) << size;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "areagen/FontSheet.h"
 #include "areagen/Forest.h"
 #include "areagen/Gunshot.h"
+#include "areagen/IconSizes.h"
 #include "areagen/Mountains.h"
 #include "areagen/Mp3.h"
 #include "areagen/Music.h"
@@ -82,7 +83,10 @@ FileSet BuildPictures() {
     FileSet files;
     files["font.tga"] = EncodeTga(PaintFontSheet(), TgaLayout{TgaKind::Rgba32, true, false});
     files["cursor.tga"] = EncodeTga(PaintCrosshair(), TgaLayout{TgaKind::Rgba32});
-    files["kluvian.png"] = Png(PaintIcon());
+    for (const int n : kIconSizes) {
+        const std::string size = std::to_string(n) + "x" + std::to_string(n);
+        files["icons/" + size + "/kluvian.png"] = Png(PaintIconAt(n));
+    }
     AddLayerTiles(files, PaintMountainPanorama(), 3, "backgroundLayer", TgaKind::Rgb24, 3);
     // The foreground pans 1.5 times as far as the background, 2400 units at most: its tiles of
     // 600 units from 0 to 5 come into view, the seventh never does.
@@ -144,8 +148,8 @@ void WriteDataSet(const std::string& outDir) {
     files.merge(sounds);
 
     const std::filesystem::path root(outDir);
-    std::filesystem::create_directories(root / "BlueMountains");
     for (const auto& [name, bytes] : files) {
+        std::filesystem::create_directories((root / name).parent_path());
         std::ofstream out(root / name, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         if (!out)
