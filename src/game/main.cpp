@@ -7,6 +7,7 @@
 #include "scores/ScoreFilePlace.h"
 #include "windows/GameIcon.h"
 
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -34,5 +35,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     GLForm->show();
-    return kluvian::Application::exec();
+    const int status = kluvian::Application::exec();
+    // The table is saved by now; the windows, the context and the sound go first. Qt's
+    // Wayland client (6.4) now and then deadlocks tearing its display connection down (the
+    // main thread waits for its event thread, which waits for events), which would leave a
+    // process with no window behind: on Wayland the program leaves without that teardown.
+    GLForm.reset();
+    if (kluvian::Application::platformName() == QLatin1String("wayland"))
+        std::exit(status);
+    return status;
 }
