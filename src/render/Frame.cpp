@@ -38,4 +38,10 @@ void RenderFrame(World& world, FrameStats& stats, const FrameInputs& in) {
     stats.EndFrame(in.clock);
 }
 
+void RunFrameWithoutDrawing(World& world, FrameStats& stats, const Clock& clock) {
+    UpdateFrameFactor(world.State, stats.LastFrameTick, clock);
+    world.State.PickMode = false;
+    stats.EndFrame(clock);
+}
+
 } // namespace kluvian

@@ -23,4 +23,8 @@ struct FrameInputs {
 // Clears PickMode and counts the frame in stats. Presenting is the caller's.
 void RenderFrame(World& world, FrameStats& stats, const FrameInputs& in);
 
+// A frame that would repeat the last picture (no arrow held, no shot animating): its timing,
+// PickMode cleared and the frame counted, as RenderFrame does, with nothing drawn.
+void RunFrameWithoutDrawing(World& world, FrameStats& stats, const Clock& clock);
+
 } // namespace kluvian

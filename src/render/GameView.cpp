@@ -140,10 +140,7 @@ void GameView::RunFrame(bool draw) {
         bool done = false;
         ApplicationEventsIdle(done);
     } else {
-        // What the frame does besides drawing, with no arrow held and no shot animating.
-        UpdateFrameFactor(world_.State, Stats.LastFrameTick, clock_);
-        world_.State.PickMode = false;
-        Stats.EndFrame(clock_);
+        RunFrameWithoutDrawing(world_, Stats, clock_);
     }
     // Started now, the timer expires at the deadline whatever the presentation costs: if the
     // swap waits past it, the next frame follows at once.
