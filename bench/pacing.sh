@@ -4,7 +4,8 @@
 # Runs under a virtual X server with openbox unless DISPLAY is already set. Two parts:
 #  - build/kluvian-pacing: the main window measured from inside (counter, panning, timers);
 #  - the real program measured from outside, as a player's system sees it: CPU of its process
-#    from /proc/PID/stat, F2 to playing from the loading window's disappearance.
+#    from /proc/PID/stat, F2 to playing from the loading window's disappearance, resident memory
+#    one second after each load from /proc/PID/status.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 data=$(cd "${2:-$build/data}" && pwd)
@@ -53,6 +54,7 @@ for run in first later; do
   while xdotool search --onlyvisible --name '^Trwa' >/dev/null 2>&1; do sleep 0.01; done
   echo "F2 to playing ($run):              $(( ($(date +%s%N) - t0) / 1000000 )) ms (includes polling)"
   sleep 1
+  echo "Resident after the load ($run):    $(awk '/VmRSS/ { printf "%.1f MB", $2 / 1000 }' "/proc/$pid/status")"
 done
 echo "CPU in a game:                     $(cpu_share 5)"
 xdotool key --window "$win" F6 2>/dev/null || true

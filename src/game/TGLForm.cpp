@@ -6,6 +6,7 @@
 #include "game/FrameRules.h"
 #include "game/InitWorld.h"
 #include "game/Shooting.h"
+#include "platform/FreedMemory.h"
 #include "platform/Paths.h"
 #include "render/GameView.h"
 #include "scores/EndGame.h"
@@ -22,10 +23,12 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 
 #include <GL/gl.h>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace kluvian {
@@ -35,6 +38,7 @@ namespace {
 constexpr int kButtonWidth = 122;
 constexpr int kButtonHeight = 21;
 constexpr int kToolBarHeight = 25;
+constexpr std::chrono::milliseconds kFreedMemoryDelay{500};
 
 } // namespace
 
@@ -327,6 +331,9 @@ void TGLForm::NewTmrTimer() {
     ++loadDepth_;
     const std::unique_ptr<int, void (*)(int*)> done(&loadDepth_, [](int* depth) { --*depth; });
     RunAreaLoad(world_, host);
+    // The renderer lets go of the pictures a load replaced over the next few frames, not at
+    // once; by half a second into the game it has, and their pages can go back to the system.
+    QTimer::singleShot(kFreedMemoryDelay, this, &ReturnFreedMemory);
 }
 
 void TGLForm::ProceedTmrTimer() {
