@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of build/kluvian-bench. GL benchmarks need an application object and a display.
 #include "platform/Application.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // build/kluvian-pacing [DATA_DIR]: the real main window under the real event loop, measured from
 // inside: frame rate (from the panning speed and from the game's counter), the intervals of the
 // flight step and the countdown, CPU of this process at the black screen and in a game, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame and picking costs on this machine's OpenGL, with the generated hunting area.
 #include "game/AreaLoad.h"
 #include "game/FrameRules.h"

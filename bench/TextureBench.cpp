@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding speed of our TGA reader against stb_image on the same 1024 x 1024 pictures, with a
 // plain memcpy of the output size as the floor.
 #include "textures/TgaDecoder.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Frame pacing, CPU and F2-to-playing of the game, in one run, before and after a change.
 # Usage: bench/pacing.sh [BUILD_DIR [DATA_DIR]]   (defaults: build, BUILD_DIR/data)
 # Runs under a virtual X server with openbox unless DISPLAY is already set. Two parts:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target of the Bmp reader.
 #include "CheckDecode.h"
 #include "textures/BmpDecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every reader's fuzz target checks: any bytes are refused or decoded without a memory
 // error; a refusal carries its message and caption, and a decoded picture fills exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target of the settings reader: whatever the bytes, every value comes back
 // trimmed and on one line, and every number is finite.
 #include "game/IniFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target of the Jpeg reader.
 #include "CheckDecode.h"
 #include "textures/JpegDecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fuzzers' seed corpus with the tests' picture builders: DIR/tga, DIR/bmp, DIR/jpeg.
 #include "PictureBuilders.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FreedMemory.h"
 
 #include <cstdlib> // defines __GLIBC__ when the C library is glibc

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played in one process with the real windows, as a player would.
 #include "MainWindowFixture.h"
 #include "game/TGLForm.h"

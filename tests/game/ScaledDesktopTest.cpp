@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aim on a scaled desktop. The test command runs these at several QT_SCALE_FACTOR values,
 // which must be set before the application starts.
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/KeyState.h"
 #include "render/GameView.h"
 #include "support/GLTestContext.h"

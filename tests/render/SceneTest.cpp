@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestTextures.h"
 #include "render/Projection.h"
 #include "render/SceneRenderer.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built game as a player would, under the X display the test command provides:
 # F2, a shot from outside (xdotool), a screenshot that must show the panorama, then F6,
 # after which the score table file must exist beside the program.

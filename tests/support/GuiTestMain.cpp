@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the GL and window tests: one application object for the whole run.
 #include "platform/Application.h"
 #include "render/SurfaceFormat.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on two private desktops like a player's: an X display managed by openbox
 # (DISPLAY), and a Wayland compositor, weston, with a keyboard and a pointer (WAYLAND_DISPLAY,
 # XDG_RUNTIME_DIR). Qt programs pick one with -platform or QT_QPA_PLATFORM.

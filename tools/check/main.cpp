@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kluvian-check: checks pictures the way the game reads them, for people who make areas.
 //   kluvian-check DATA_DIR              every picture the game reads from DATA_DIR
 //   kluvian-check --decode PICTURE OUT  one picture decoded to OUT as PAM
