@@ -3,12 +3,12 @@
 // inside: frame rate (from the panning speed and from the game's counter), the intervals of the
 // flight step and the countdown, CPU of this process at the black screen and in a game, and the
 // time from F2 to playing. Run it on a display with a window manager (bench/pacing.sh does).
-#include "game/TGLForm.h"
+#include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Paths.h"
-#include "platform/RecordingDialogs.h"
 #include "render/GameView.h"
 #include "render/SurfaceFormat.h"
+#include "support/RecordingDialogs.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

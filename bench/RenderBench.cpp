@@ -4,11 +4,12 @@
 #include "game/FrameRules.h"
 #include "game/InitWorld.h"
 #include "platform/Paths.h"
-#include "platform/RecordingDialogs.h"
 #include "render/Frame.h"
 #include "render/PickBuffer.h"
 #include "render/Projection.h"
 #include "render/SurfaceFormat.h"
+#include "support/FixedKeys.h"
+#include "support/RecordingDialogs.h"
 #include "textures/TextureLoader.h"
 
 #include <QOffscreenSurface>

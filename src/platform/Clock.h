@@ -21,13 +21,4 @@ public:
     std::uint32_t TimeOfDayMs() const override;
 };
 
-// A clock that only moves when told to.
-class FakeClock final : public Clock {
-public:
-    std::uint32_t tick = 0;
-    std::uint32_t timeOfDay = 0;
-    std::uint32_t TickCount() const override { return tick; }
-    std::uint32_t TimeOfDayMs() const override { return timeOfDay; }
-};
-
 } // namespace kluvian

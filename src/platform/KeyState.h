@@ -13,15 +13,6 @@ public:
     virtual bool RightHeld() const = 0;
 };
 
-// Keys held only when told to, like FakeClock for time.
-class FixedKeys final : public KeyState {
-public:
-    bool left = false;
-    bool right = false;
-    bool LeftHeld() const override { return left; }
-    bool RightHeld() const override { return right; }
-};
-
 // Tracks the arrow keys from the application's key events. Installed on the application,
 // it sees presses whichever widget has focus; everything is released when the application
 // loses activation, so a key held while another program is active never counts.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/AreaLoad.h"
+#include "support/FakeClock.h"
 
 #include "game/Flight.h"
 #include "game/FrameRules.h"

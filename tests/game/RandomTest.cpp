@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Random.h"
+#include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Shooting.h"
+#include "support/FakeClock.h"
 
 #include "game/InitWorld.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/KeyState.h"
 #include "render/GameView.h"
+#include "platform/KeyState.h"
+#include "support/FakeClock.h"
+#include "support/FixedKeys.h"
 #include "support/GLTestContext.h"
 
 #include <QApplication>

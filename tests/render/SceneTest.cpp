@@ -2,6 +2,7 @@
 #include "TestTextures.h"
 #include "render/Projection.h"
 #include "render/SceneRenderer.h"
+#include "support/FakeClock.h"
 #include "support/GLTestContext.h"
 
 #include <gtest/gtest.h>

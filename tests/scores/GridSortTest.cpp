@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/GridSort.h"
+#include "support/FakeClock.h"
 
 #include "game/Random.h"
 

@@ -2,9 +2,9 @@
 #include "scores/SaveOnClose.h"
 
 #include "FileFaults.h"
-#include "platform/RecordingDialogs.h"
 #include "scores/GridFile.h"
 #include "scores/TFWynik.h"
+#include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

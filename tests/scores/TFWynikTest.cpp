@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/TFWynik.h"
 
-#include "platform/RecordingDialogs.h"
 #include "scores/GridFile.h"
 #include "scores/ScoreGridModel.h"
+#include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "support/Windows.h"
 #include "windows/Fonts.h"

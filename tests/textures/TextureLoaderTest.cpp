@@ -2,8 +2,8 @@
 #include "PictureBuilders.h"
 
 #include "platform/IoError.h"
-#include "platform/RecordingDialogs.h"
 #include "support/GLTestContext.h"
+#include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "textures/TextureLoader.h"
 #include "textures/UploadTexture.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/TGLForm.h"
+#include "app/TGLForm.h"
 
+#include "app/FlatToolBarStyle.h"
 #include "game/AreaLoad.h"
-#include "game/FlatToolBarStyle.h"
 #include "game/Flight.h"
 #include "game/FrameRules.h"
 #include "game/InitWorld.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played in one process with the real windows, as a player would.
 #include "MainWindowFixture.h"
-#include "game/TGLForm.h"
+#include "app/TGLForm.h"
 #include "platform/CodePage.h"
-#include "platform/RecordingDialogs.h"
 #include "render/GameView.h"
 #include "scores/TFWynik.h"
+#include "support/RecordingDialogs.h"
 #include "support/TestArea.h"
 #include "windows/TNewForm.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/FlatToolBarStyle.h"
+#include "app/FlatToolBarStyle.h"
 
 namespace kluvian {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/TGLForm.h"
-#include "platform/RecordingDialogs.h"
+#include "app/TGLForm.h"
+#include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "support/Windows.h"
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "game/TGLForm.h"
+#include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Paths.h"
-#include "platform/RecordingDialogs.h"
 #include "render/GameView.h"
 #include "scores/FileFaults.h"
 #include "scores/GridFile.h"
 #include "scores/TFWynik.h"
+#include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "windows/TNewForm.h"
 

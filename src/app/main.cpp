@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/TGLForm.h"
+#include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"

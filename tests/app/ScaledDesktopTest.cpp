@@ -2,7 +2,7 @@
 // Aim on a scaled desktop. The test command runs these at several QT_SCALE_FACTOR values,
 // which must be set before the application starts.
 #include "MainWindowFixture.h"
-#include "game/TGLForm.h"
+#include "app/TGLForm.h"
 #include "render/GameView.h"
 #include "support/TestArea.h"
 
