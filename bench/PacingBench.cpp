@@ -72,16 +72,6 @@ double CpuShare(int ms) {
     return (CpuSeconds() - before) / (double(wall.nsecsElapsed()) / 1e9) * 100.0;
 }
 
-// Every paint of the drawing is one frame.
-class PaintCounter final : public QObject {
-public:
-    long count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
-
 struct Intervals {
     std::vector<double> ms;
     QElapsedTimer clock;
@@ -123,14 +113,13 @@ int Run(const std::string& dataDir) {
     std::printf("%-34s %.2f Hz\n",
                 "Screen's reported refresh rate:", form.view().screen()->refreshRate());
 
-    // CPU share over five seconds, and the frames painted meanwhile.
-    PaintCounter painted;
-    form.view().installEventFilter(&painted);
+    // CPU share over five seconds, and the pictures presented meanwhile.
     auto measure = [&](const char* what) {
-        const long before = painted.count;
+        const long before = form.view().PicturesShown();
         const double cpu = CpuShare(5000);
         std::printf("%-34s %.1f %% of one core (%.1f frames/s painted, the game's counter %.1f)\n",
-                    what, cpu, double(painted.count - before) / 5.0, double(form.view().Stats.Fps));
+                    what, cpu, double(form.view().PicturesShown() - before) / 5.0,
+                    double(form.frameStats().Fps));
     };
     measure("CPU at the black screen:");
 

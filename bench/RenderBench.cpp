@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frame and picking costs on this machine's OpenGL, with the generated hunting area.
 #include "game/AreaLoad.h"
-#include "game/FrameRules.h"
 #include "game/InitWorld.h"
 #include "platform/Paths.h"
 #include "render/Frame.h"
 #include "render/PickBuffer.h"
 #include "render/Projection.h"
 #include "render/SurfaceFormat.h"
-#include "support/FixedKeys.h"
 #include "support/RecordingDialogs.h"
 #include "textures/TextureLoader.h"
 
@@ -63,7 +61,6 @@ struct Fixture {
     QOpenGLContext context;
     std::unique_ptr<QOpenGLFramebufferObject> fbo;
     SystemClock clock;
-    FixedKeys keys;
     RecordingDialogs dialogs;
     TextureLoader loader{dialogs};
     World world{clock};
@@ -92,7 +89,7 @@ struct Fixture {
         context.makeCurrent(&surface);
         fbo.reset();
     }
-    FrameInputs inputs() const { return {clock, keys, true, 800, 600}; }
+    static constexpr DrawingSize kSize{800, 600, 1.0};
 };
 
 void BM_FullFrame(benchmark::State& state) {
@@ -103,7 +100,7 @@ void BM_FullFrame(benchmark::State& state) {
     }
     const double cpuBefore = ProcessCpuMs();
     for (auto _ : state) {
-        RenderFrame(f.world, f.stats, f.inputs());
+        DrawFrame(f.world, f.stats, f.kSize, false);
         glFinish();
     }
     state.counters["fps"] =
@@ -130,12 +127,10 @@ void BM_PickPass(benchmark::State& state) {
     PickBuffer pick;
     // The game warms the pass up at start-up; so does the benchmark.
     pick.Bind(800, 600);
-    f.world.State.PickMode = true;
-    RenderFrame(f.world, f.stats, f.inputs());
+    DrawFrame(f.world, f.stats, f.kSize, true);
     for (auto _ : state) {
         pick.Bind(800, 600);
-        f.world.State.PickMode = true;
-        RenderFrame(f.world, f.stats, f.inputs());
+        DrawFrame(f.world, f.stats, f.kSize, true);
         benchmark::DoNotOptimize(pick.RedAt(400, 300));
     }
     pick.Release();

@@ -2,9 +2,9 @@
 #include "app/TGLForm.h"
 
 #include "app/FlatToolBarStyle.h"
+#include "app/RunFrame.h"
 #include "game/AreaLoad.h"
 #include "game/Flight.h"
-#include "game/FrameRules.h"
 #include "game/InitWorld.h"
 #include "game/Shooting.h"
 #include "platform/FreedMemory.h"
@@ -22,7 +22,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
@@ -52,14 +52,14 @@ public:
         // Textures need the drawing's context, made with the window.
         if (!form_.view_->HasContext())
             throw std::runtime_error("no OpenGL context");
-        form_.view_->makeCurrent();
+        form_.view_->MakeCurrent();
         form_.loader_.LoadTexture(path, slot);
     }
     void ShowFileNotFound(const std::string& path) override {
         form_.loader_.ShowFileNotFound(path);
     }
     void DeleteTexture(GLuint name) override {
-        form_.view_->makeCurrent();
+        form_.view_->MakeCurrent();
         glDeleteTextures(1, &name);
     }
     void ProgressStep() override {
@@ -129,13 +129,10 @@ void TGLForm::FormCreate() {
     BuildMenu();
     BuildToolBar();
 
-    view_ = new GameView(world_, clock_, keys_, this);
-    view_->isWindowActive = [this] { return isActiveWindow(); };
-    view_->isLoading = [this] { return LoadInProgress(); };
-    view_->onMouseMove = [this](float x, float y) { FormMouseMove(x, y); };
-    view_->onMouseDown = [this](Qt::MouseButton b, float x, float y) { FormMouseDown(b, x, y); };
-    view_->setMinimumSize(1, 1);
-    setCentralWidget(view_);
+    CreateContext();
+    connect(view_, &GameView::mouseMoved, this, &TGLForm::FormMouseMove);
+    connect(view_, &GameView::mousePressed, this, &TGLForm::FormMouseDown);
+    setCentralWidget(drawing_);
     // The drawing starts at exactly 800 x 600, below the menu and the tool bar.
     resize(800, 600 + menuBar()->sizeHint().height() + kToolBarHeight);
 
@@ -149,27 +146,28 @@ void TGLForm::FormCreate() {
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
 
-    CreateContext();
-    view_->SetContinuousFrames(true);
+    // The frame function runs whenever a frame is due, from now to the end.
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, &TGLForm::ApplicationEventsIdle);
+    stats_.Start(clock_);
+    SetContinuousFrames(true);
     InitWorldWithContext();
 }
 
 void TGLForm::CreateContext() {
-    // QOpenGLWidget makes its context on its first resize event, normally at the first show.
-    // Once the window has its native handle the context can be made now, shared with the
-    // window's compositor, so the drawing is ready before any other window exists. Qt 6.4
-    // shows nothing of a framebuffer that keeps the size it had before the first show, so it
-    // is made one pixel large here and the layout gives it its real size then.
-    winId();
-    view_->resize(1, 1);
-    QResizeEvent resize(view_->size(), QSize());
-    QCoreApplication::sendEvent(view_, &resize);
+    // The drawing is a native window of its own inside the main window: it presents its
+    // pictures itself, with no pass that composes them with the widgets.
+    view_ = new GameView(world_, stats_);
+    drawing_ = QWidget::createWindowContainer(view_, this);
+    drawing_->setMinimumSize(1, 1);
+    drawing_->setFocusPolicy(Qt::NoFocus);
     if (!view_->HasContext())
         throw std::runtime_error("Nie można utworzyć kontekstu OpenGL");
 }
 
 void TGLForm::InitWorldWithContext() {
-    view_->makeCurrent();
+    view_->MakeCurrent();
     glEnable(GL_TEXTURE_2D);
     // A damaged shared picture is reported once and the window is made all the same: the
     // birds exist by then and the drawing works, so a game can still be played.
@@ -322,6 +320,31 @@ void TGLForm::Hide1Click() {
     view_->setCursor(Qt::BlankCursor);
 }
 
+// ---- Frames ---------------------------------------------------------------------------------
+
+void TGLForm::SetContinuousFrames(bool on) {
+    continuous_ = on;
+    if (on)
+        frameTimer_.start(pacer_.DelayMs(SteadyMilliseconds()));
+    else
+        frameTimer_.stop();
+}
+
+void TGLForm::ApplicationEventsIdle() {
+    // The screen may have changed with the window; the rate is read where it is cheap.
+    if (const QScreen* shown = view_->screen())
+        pacer_.SetRefreshRate(shown->refreshRate());
+    pacer_.FrameStarted(SteadyMilliseconds());
+    ++framesRun_;
+    view_->PollPointer();
+    RunFrameRules(world_, stats_, {clock_, keys_, isActiveWindow()}, false);
+    view_->ShowFrame(LoadInProgress());
+    // Started now, the timer expires at the deadline whatever presenting costs: if the swap
+    // waits past it, the next frame follows at once.
+    if (continuous_)
+        frameTimer_.start(pacer_.DelayMs(SteadyMilliseconds()));
+}
+
 // ---- Timers ---------------------------------------------------------------------------------
 
 void TGLForm::NewTmrTimer() {
@@ -367,6 +390,9 @@ void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
     }
     if (Button != Qt::LeftButton || state.Ammo == 0)
         return;
+    // The picking pass is a frame of its own: its rules run (it pans), only its picture is
+    // never shown.
+    RunFrameRules(world_, stats_, {clock_, keys_, isActiveWindow()}, true);
     const std::uint8_t picked = view_->PickAt(X, Y);
     const std::string sound = ShotSoundPath(state);
     ResolveShot(world_, picked);

@@ -7,6 +7,8 @@
 #include "platform/Dialogs.h"
 #include "platform/KeyRepeatFilter.h"
 #include "platform/KeyState.h"
+#include "render/FramePacer.h"
+#include "render/FrameStats.h"
 #include "scores/ScoreFilePlace.h"
 #include "textures/TextureLoader.h"
 
@@ -64,12 +66,23 @@ public:
 
     void EndGame();
 
+    // The frame: its rules, then its picture, presented when it differs from the one on the
+    // screen. Runs whenever a frame is due, at the display's refresh rate.
+    void ApplicationEventsIdle();
+    // Frames one after another, or only when called (tests run frames one at a time).
+    void SetContinuousFrames(bool on);
+    // Frames run so far, drawn or not; picking passes are not among them.
+    long FramesRun() const { return framesRun_; }
+    const FrameStats& frameStats() const { return stats_; }
+
     // True while an area load runs. A New game given during a load runs a complete load
     // nested in it at the next tick, so this counts loads, not just the innermost one.
     bool LoadInProgress() const { return loadDepth_ > 0; }
 
     World& world() { return world_; }
     GameView& view() { return *view_; }
+    // The drawing as a widget among the main window's.
+    QWidget& drawing() { return *drawing_; }
     TNewForm& newForm() { return *NewForm; }
     TFWynik& scoreTable() { return *FWynik; }
     TFhelp& startupHelp() { return *Fhelp; }
@@ -127,7 +140,13 @@ public:
 
 private:
     TextureLoader loader_;
-    GameView* view_ = nullptr;
+    FrameStats stats_;
+    FramePacer pacer_;
+    QTimer frameTimer_;
+    bool continuous_ = false;
+    long framesRun_ = 0;
+    GameView* view_ = nullptr;   // owned by drawing_
+    QWidget* drawing_ = nullptr; // the window container that holds view_
     TNewForm* NewForm = nullptr;
     TFhelp* Fhelp = nullptr;
     int loadDepth_ = 0;

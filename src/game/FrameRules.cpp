@@ -9,7 +9,6 @@ namespace {
 
 constexpr double kTickFactor = 1e-11;
 constexpr long double kMinBackScroll = -1600;
-constexpr std::uint32_t kFpsInterval = 500;
 constexpr std::array<long double, kGroups> kBirdPan{4, 5, 6};
 
 void Pan(World& world, long double direction) {
@@ -52,29 +51,6 @@ void AdvanceShotAnimation(GameState& state) {
         state.ShotScale = static_cast<float>(state.ShotScale + step);
     else if (state.ShotPhase == -1)
         state.ShotScale = static_cast<float>(state.ShotScale - step);
-}
-
-std::string FpsText(float Fps) {
-    // nearbyint rounds halves to even in the default rounding mode.
-    return std::to_string(static_cast<long long>(std::nearbyint(double(Fps)))) + " FPS";
-}
-
-std::string ScoreText(const GameState& state) {
-    return "Wynik: " + std::to_string(state.Score);
-}
-
-std::string TimeText(const GameState& state) {
-    return "Czas: " + std::to_string(state.TimeLeft);
-}
-
-void FrameStats::EndFrame(const Clock& clock) {
-    ++FrameCount;
-    if (clock.TickCount() - LastFpsTick < kFpsInterval)
-        return;
-    const std::uint32_t elapsed = clock.TickCount() - LastFpsTick;
-    Fps = static_cast<float>(double(FrameCount) / double(elapsed) * 1000.0);
-    FrameCount = 0;
-    LastFpsTick = clock.TickCount();
 }
 
 } // namespace kluvian

@@ -66,7 +66,6 @@ struct GameState {
     std::int32_t Score = 0;
     std::int32_t TimeLeft = 0;
     bool Running = false;
-    bool PickMode = false;
     bool MusicOpened = false;
     float MouseX = 0;
     float MouseY = 0;
@@ -90,12 +89,11 @@ struct TextureSlots {
 
 // Everything of one game: created once by the main window and passed by reference.
 struct World {
-    explicit World(const Clock& clock) : Random(clock), clock(clock) {}
+    explicit World(const Clock& clock) : Random(clock) {}
     GameState State;
     BirdTable Birds;
     TextureSlots Textures;
     GameRandom Random;
-    const Clock& clock;
 };
 
 } // namespace kluvian

@@ -6,7 +6,6 @@ namespace {
 
 void ResetFields(GameState& state) {
     state.TimeLeft = 0;
-    state.PickMode = false;
     state.ShotScale = 1.0f;
     state.ShotPhase = 0;
 }

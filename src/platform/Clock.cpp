@@ -18,4 +18,9 @@ std::uint32_t SystemClock::TimeOfDayMs() const {
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(sinceMidnight).count());
 }
 
+double SteadyMilliseconds() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
 } // namespace kluvian

@@ -21,4 +21,7 @@ public:
     std::uint32_t TimeOfDayMs() const override;
 };
 
+// A steady clock in milliseconds with a fraction, for pacing frames; its start is arbitrary.
+double SteadyMilliseconds();
+
 } // namespace kluvian

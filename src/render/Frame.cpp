@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/Frame.h"
 
+#include "render/HudText.h"
 #include "render/Projection.h"
 #include "render/SceneRenderer.h"
 
@@ -10,39 +11,26 @@
 
 namespace kluvian {
 
-void RenderFrame(World& world, FrameStats& stats, const FrameInputs& in) {
-    auto& state = world.State;
-    UpdateFrameFactor(state, stats.LastFrameTick, in.clock);
-
+void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& size,
+               bool PickMode) {
+    const auto& state = world.State;
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // Blending would leave destination alpha below 1, which garbles screenshots.
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 
-    SetWorldProjection(in.width, in.height);
-    PanStep(world, in.keys.LeftHeld(), in.keys.RightHeld(), in.windowActive);
+    SetWorldProjection(size.width, size.height);
     LoadWorldModelView();
-
     if (state.Running) {
         const std::string fps = FpsText(stats.Fps);
         const std::string score = ScoreText(state);
         const std::string time = TimeText(state);
-        DrawScene(world, state.PickMode, {fps, score, time});
-        if (!state.PickMode) {
-            DrawCrosshair(state, world.Textures.CursorTex, in.width, in.height, in.pixelRatio);
-            AdvanceShotAnimation(state);
-        }
+        DrawScene(world, PickMode, {fps, score, time});
+        if (!PickMode)
+            DrawCrosshair(state.MouseX, state.MouseY, stats.ShownShotScale,
+                          world.Textures.CursorTex, size);
     }
     glEnable(GL_DEPTH_TEST);
-
-    state.PickMode = false;
-    stats.EndFrame(in.clock);
-}
-
-void RunFrameWithoutDrawing(World& world, FrameStats& stats, const Clock& clock) {
-    UpdateFrameFactor(world.State, stats.LastFrameTick, clock);
-    world.State.PickMode = false;
-    stats.EndFrame(clock);
 }
 
 } // namespace kluvian

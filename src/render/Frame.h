@@ -1,31 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/FrameRules.h"
 #include "game/GameState.h"
-#include "platform/Clock.h"
-#include "platform/KeyState.h"
+#include "render/FrameStats.h"
 
 namespace kluvian {
 
-// Everything one frame needs besides the world.
-struct FrameInputs {
-    const Clock& clock;
-    const KeyState& keys;
-    bool windowActive = false;
-    int width = 0; // the drawing in device pixels
+// The drawing's size in device pixels, and device pixels per logical (mouse) pixel.
+struct DrawingSize {
+    int width = 0;
     int height = 0;
-    double pixelRatio = 1.0; // device pixels per logical (mouse) pixel
+    double pixelRatio = 1.0;
+    bool operator==(const DrawingSize&) const = default;
 };
 
-// One frame of the game into the current framebuffer: timing, clear, projection, panning,
-// and while a game runs the scene, the head-up display and the cross-hair. With PickMode
-// set it is the picking pass: only the birds, each in the colour whose red is its Id.
-// Clears PickMode and counts the frame in stats. Presenting is the caller's.
-void RenderFrame(World& world, FrameStats& stats, const FrameInputs& in);
-
-// A frame that would repeat the last picture (no arrow held, no shot animating): its timing,
-// PickMode cleared and the frame counted, as RenderFrame does, with nothing drawn.
-void RunFrameWithoutDrawing(World& world, FrameStats& stats, const Clock& clock);
+// Draws the world as it is into the current framebuffer: clear and world frame, and while a
+// game runs the scene, the head-up display and the cross-hair (at stats.ShownShotScale).
+// With PickMode it is the picking pass instead: only the birds, each in the colour whose red
+// is its Id. Changes nothing but GL state; presenting is the caller's.
+void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& size, bool PickMode);
 
 } // namespace kluvian

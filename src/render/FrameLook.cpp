@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/FrameLook.h"
 
+#include "render/HudText.h"
+
 #include <type_traits>
 
 namespace kluvian {
@@ -13,15 +15,17 @@ template <typename T> void Append(std::string& bytes, const T& value) {
 
 } // namespace
 
-std::string FrameLook(const World& world, const FrameStats& stats, int width, int height,
-                      double pixelRatio) {
+std::string FrameLook(const World& world, const FrameStats& stats, const DrawingSize& size) {
     const GameState& state = world.State;
-    std::string bytes = FpsText(stats.Fps);
-    bytes += '\0';
-    Append(bytes, width);
-    Append(bytes, height);
-    Append(bytes, pixelRatio);
+    std::string bytes;
+    Append(bytes, size.width);
+    Append(bytes, size.height);
+    Append(bytes, size.pixelRatio);
     Append(bytes, state.Running);
+    if (!state.Running)
+        return bytes;
+    bytes += FpsText(stats.Fps);
+    bytes += '\0';
     // long double carries padding bytes; its value is what counts.
     Append(bytes, double(state.BackScroll));
     Append(bytes, double(state.FrontScroll));
@@ -30,7 +34,7 @@ std::string FrameLook(const World& world, const FrameStats& stats, int width, in
     Append(bytes, state.TimeLeft);
     Append(bytes, state.MouseX);
     Append(bytes, state.MouseY);
-    Append(bytes, state.ShotScale);
+    Append(bytes, stats.ShownShotScale);
     for (const RGBColor& color : {state.ScoreColor, state.TimeColor, state.FpsColor})
         Append(bytes, color);
     Append(bytes, world.Textures);

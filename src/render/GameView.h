@@ -1,89 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/FrameRules.h"
 #include "game/GameState.h"
-#include "platform/Clock.h"
-#include "platform/KeyState.h"
-#include "render/FramePacer.h"
+#include "render/Frame.h"
+#include "render/FrameStats.h"
 #include "render/PickBuffer.h"
 
-#include <QOpenGLWidget>
-#include <QTimer>
+#include <QImage>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QPointF>
+#include <QWindow>
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace kluvian {
 
-// The game's drawing: a QOpenGLWidget whose every paint is one frame of the game. A timer
-// asks for the next frame when the pacer says it is due, so frames follow one another at the
-// display's refresh rate while timers, input and modal dialogs keep working; whatever runs
-// events in between (a load's progress steps, a dialog) gets a frame only when one is due.
-class GameView final : public QOpenGLWidget {
+// The game's drawing: a native window with an OpenGL context of its own, drawn straight into
+// its back buffer and presented with a buffer swap; nothing composes it with the widgets
+// around it. It draws the world as it is and says what the player did with the mouse; the
+// frame's rules are its owner's. Keyboard focus stays with the window around it.
+class GameView final : public QWindow {
     Q_OBJECT
 public:
-    GameView(World& world, const Clock& clock, const KeyState& keys, QWidget* parent = nullptr);
-    ~GameView() override;
+    // world and stats are drawn as they are at each picture. The context is made at once;
+    // HasContext says whether that worked.
+    GameView(const World& world, const FrameStats& stats);
 
-    // Runs once the context exists and is current (texture loading at start-up).
-    std::function<void()> onContextReady;
-    // Whether the main window is the active window (panning needs it).
-    std::function<bool()> isWindowActive;
-    // Whether an area load is running: the game behind the loading window is drawn less often.
-    std::function<bool()> isLoading;
-    // Mouse input in the drawing's coordinates (logical pixels, origin at the top left).
-    std::function<void(float x, float y)> onMouseMove;
-    std::function<void(Qt::MouseButton button, float x, float y)> onMouseDown;
-
-    // One frame. With PickMode set this is the picking pass: only the birds, each in the
-    // colour whose red is its Id, into the current framebuffer and never presented.
-    void ApplicationEventsIdle(bool& Done);
-
-    // Renders a picking pass into the off-screen pick buffer at once and returns the red
-    // byte of the device pixel under (x, y), given in the drawing's logical pixels: the
-    // pixel under the cross-hair's centre.
-    std::uint8_t PickAt(float x, float y);
-
-    // Frame timing and frame-rate bookkeeping: LastFrameTick, FrameCount, LastFpsTick, Fps.
-    FrameStats Stats;
-
-    // Continuous frames on or off (tests render frames one at a time).
-    void SetContinuousFrames(bool on);
-    // True once the context has been created.
     bool HasContext() const { return ready_; }
-    // Frames run so far, drawn or not; picking passes are not among them.
-    long FramesRun() const { return framesRun_; }
+    // Makes the drawing's context current: on the window once it shows, before that on an
+    // off-screen surface, so textures can be made at any moment.
+    void MakeCurrent();
+
+    // Presents the world as it is, unless the picture on the screen already shows it. Behind
+    // the loading window at most ten pictures a second are presented, or drawing and
+    // presenting would take most of a load's time.
+    void ShowFrame(bool behindLoadingWindow);
+    // Draws the picking pass of the world as it is off-screen and returns the red byte of the
+    // device pixel under (x, y), given in logical pixels: the Id of the bird there, 0 for none.
+    std::uint8_t PickAt(float x, float y);
+    // The picture of the world as it is, as the window shows it, in device pixels.
+    QImage grabFramebuffer();
+
+    // Reads where the pointer is now, where the window system can tell at once, and emits
+    // mouseMoved when it moved over the drawing since the last reading: a frame that starts
+    // before the motion's event is handled still shows the cross-hair where the pointer is.
+    void PollPointer();
+
+    DrawingSize Size() const;
+    long PicturesShown() const { return picturesShown_; }
+
+signals:
+    void mouseMoved(float x, float y);
+    void mousePressed(Qt::MouseButton button, float x, float y);
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
-    void paintGL() override;
+    void exposeEvent(QExposeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void NextFrame();
-    // One frame: its rules always, its drawing when asked for.
-    void RunFrame(bool draw);
-    int deviceWidth() const;
-    int deviceHeight() const;
+    void Present();
+    void ReleaseResources();
 
-    World& world_;
-    const Clock& clock_;
-    const KeyState& keys_;
+    const World& world_;
+    const FrameStats& stats_;
+    QOffscreenSurface offscreen_;
     PickBuffer pick_;
-    FramePacer pacer_;
-    QTimer frameTimer_;
-    bool continuous_ = false;
-    long framesRun_ = 0;
     bool ready_ = false;
-    double drawnMs_ = 0;        // when NextFrame last drew a frame
-    bool drawn_ = false;        // the framebuffer holds a frame that Qt has yet to present
-    bool shownBlack_ = false;   // the screen shows the black picture of a frame with no game
-    std::string drawnLook_;     // FrameLook of the last frame NextFrame drew, as it drew it
-    std::string afterDrawLook_; // and as that frame left the game
+    bool pollsPointer_ = false;
+    std::optional<QPointF> polled_; // the pointer at the last reading, logical pixels
+    long picturesShown_ = 0;
+    double shownMs_ = 0;    // when the last picture was presented
+    std::string shownLook_; // FrameLook of the picture on the screen
+    // Last, so it goes first: what was made in it goes with it, on aboutToBeDestroyed.
+    QOpenGLContext context_;
 };
 
 } // namespace kluvian

@@ -103,13 +103,12 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
         DrawHud(world, hud);
 }
 
-void DrawCrosshair(const GameState& state, GLuint CursorTex, int deviceWidth, int deviceHeight,
-                   double pixelRatio) {
-    SetPixelProjection(deviceWidth, deviceHeight, pixelRatio);
+void DrawCrosshair(float x, float y, float shotScale, GLuint CursorTex, const DrawingSize& size) {
+    SetPixelProjection(size.width, size.height, size.pixelRatio);
     glPushMatrix();
-    glTranslatef(state.MouseX, state.MouseY, 0);
-    glScalef(state.ShotScale, state.ShotScale, state.ShotScale);
-    glRotatef((state.ShotScale - 1) * 90, 0, 0, 1);
+    glTranslatef(x, y, 0);
+    glScalef(shotScale, shotScale, shotScale);
+    glRotatef((shotScale - 1) * 90, 0, 0, 1);
     glColor3f(1, 1, 1);
     glBindTexture(GL_TEXTURE_2D, CursorTex);
     glBegin(GL_QUADS);

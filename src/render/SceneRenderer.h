@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "render/Frame.h"
 
 #include <string_view>
 
@@ -20,11 +21,9 @@ struct HudTexts {
 // component is its Id.
 void DrawScene(const World& world, bool pickMode, const HudTexts& hud);
 
-// Draws the cross-hair centred on the mouse in the pixel frame, 64 logical pixels across,
-// scaled by ShotScale and turned by (ShotScale - 1) * 90 degrees. Sets up the pixel frame
-// itself (sizes as SetPixelProjection takes them); leaves the model-view pushed state
-// balanced.
-void DrawCrosshair(const GameState& state, GLuint CursorTex, int deviceWidth, int deviceHeight,
-                   double pixelRatio);
+// Draws the cross-hair centred on (x, y), the mouse position in logical pixels, 64 logical
+// pixels across, scaled by shotScale and turned by (shotScale - 1) * 90 degrees. Sets up the
+// pixel frame itself; leaves the model-view pushed state balanced.
+void DrawCrosshair(float x, float y, float shotScale, GLuint CursorTex, const DrawingSize& size);
 
 } // namespace kluvian

@@ -12,6 +12,7 @@
 #include "windows/TNewForm.h"
 
 #include <QApplication>
+#include <QExposeEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,6 +102,26 @@ void hold(QWidget* window, Qt::Key key) {
         send(QEvent::KeyPress, time, repeat % 3 == 2);
     }
     send(QEvent::KeyRelease, time + 30, false);
+}
+
+TEST_F(MainWindow, APaintBetweenTwoFramesShowsTheWorldWithoutRunningTheFramesRules) {
+    form->SetContinuousFrames(false);
+    const auto& state = form->world().State;
+    QTest::keyPress(form.get(), Qt::Key_Left); // held: every frame pans
+    form->ApplicationEventsIdle();
+    const long double panned = state.BackScroll;
+    const std::int32_t counted = form->frameStats().FrameCount;
+    EXPECT_NEAR(double(panned), -4, 1e-6);
+    // The window system asks for the picture again; a test grabs it.
+    QExposeEvent expose(QRegion(QRect(QPoint(), form->view().size())));
+    QCoreApplication::sendEvent(&form->view(), &expose);
+    form->view().grabFramebuffer();
+    QTest::qWait(50);
+    EXPECT_EQ(state.BackScroll, panned);
+    EXPECT_EQ(form->frameStats().FrameCount, counted);
+    form->ApplicationEventsIdle();
+    EXPECT_NEAR(double(state.BackScroll), -8, 1e-6);
+    QTest::keyRelease(form.get(), Qt::Key_Left);
 }
 
 TEST_F(MainWindow, EachFunctionKeyRunsItsCommandOnce) {

@@ -34,7 +34,7 @@ protected:
         if (HasFatalFailure())
             return;
         const char* scale = std::getenv("QT_SCALE_FACTOR");
-        ratio = form->view().devicePixelRatioF();
+        ratio = form->view().devicePixelRatio();
         // The desktop may add a scale of its own, never take one away.
         if (scale != nullptr) {
             EXPECT_GE(ratio, std::atof(scale) - 1e-6);
@@ -56,8 +56,8 @@ protected:
     QPoint onScreen(double fx, double fy) {
         GameView& view = form->view();
         const QRect screen = view.screen()->geometry();
-        const QRect visible =
-            view.rect() & QRect(view.mapFromGlobal(screen.topLeft()), screen.size());
+        const QRect visible = QRect(QPoint(), view.size()) &
+                              QRect(view.mapFromGlobal(screen.topLeft()), screen.size());
         return visible.topLeft() +
                QPoint(int(visible.width() * fx) & ~1, int(visible.height() * fy) & ~1);
     }
@@ -66,8 +66,8 @@ protected:
     // pointer a logical pixel off.
     void pointAt(QPoint at) {
         // Moving to where the pointer already is sends nothing; a step aside first.
-        QTest::mouseMove(&form->view(), at + QPoint(5, 5));
-        QTest::mouseMove(&form->view(), at);
+        QTest::mouseMove(&form->drawing(), at + QPoint(5, 5));
+        QTest::mouseMove(&form->drawing(), at);
         const auto& state = form->world().State;
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {

@@ -108,36 +108,5 @@ TEST(FrameRules, TheCrossHairGrowsPastTwoShrinksBelowOneAndRests) {
     EXPECT_EQ(state.ShotScale, 1.0f);
 }
 
-TEST(FrameRules, TextsRoundTheFrameRateHalfToEven) {
-    EXPECT_EQ(FpsText(0), "0 FPS");
-    EXPECT_EQ(FpsText(2.5f), "2 FPS");
-    EXPECT_EQ(FpsText(3.5f), "4 FPS");
-    EXPECT_EQ(FpsText(59.51f), "60 FPS");
-    EXPECT_EQ(FpsText(143.49f), "143 FPS");
-    GameState state;
-    state.Score = -10;
-    state.TimeLeft = 90;
-    EXPECT_EQ(ScoreText(state), "Wynik: -10");
-    EXPECT_EQ(TimeText(state), "Czas: 90");
-}
-
-TEST(FrameRules, TheFrameRateIsMeasuredEveryHalfSecondAtTheEarliest) {
-    FakeClock clock;
-    clock.tick = 0xFFFFFF00u; // the count wraps during the measurement
-    FrameStats stats;
-    stats.Start(clock);
-    for (int k = 0; k < 29; ++k) {
-        clock.tick += 17;
-        stats.EndFrame(clock);
-    }
-    EXPECT_EQ(stats.Fps, 0); // 493 ms so far
-    EXPECT_EQ(stats.FrameCount, 29);
-    clock.tick += 107;
-    stats.EndFrame(clock);
-    EXPECT_FLOAT_EQ(stats.Fps, 50.0f); // 30 frames in 600 ms
-    EXPECT_EQ(stats.FrameCount, 0);
-    EXPECT_EQ(stats.LastFpsTick, clock.tick);
-}
-
 } // namespace
 } // namespace kluvian

@@ -156,19 +156,16 @@ TEST_F(Scene, HeadUpTextsSitInTheirCornersInTheirColours) {
 
 TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
     const GLuint cursor = SolidTexture({255, 255, 255, 255});
-    world.State.MouseX = 400;
-    world.State.MouseY = 100;
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
-    DrawCrosshair(world.State, cursor, 800, 600, 1.0);
+    DrawCrosshair(400, 100, 1.0f, cursor, {800, 600, 1.0});
     EXPECT_EQ(at(369, 100)[0], 255);
     EXPECT_EQ(at(430, 131)[0], 255);
     EXPECT_EQ(at(366, 100), kBlack);
     EXPECT_EQ(at(400, 134), kBlack);
-    world.State.ShotScale = 2.0f; // 128 pixels, turned by 90 degrees: still a square
-    glClear(GL_COLOR_BUFFER_BIT);
-    DrawCrosshair(world.State, cursor, 800, 600, 1.0);
+    glClear(GL_COLOR_BUFFER_BIT); // 128 pixels, turned by 90 degrees: still a square
+    DrawCrosshair(400, 100, 2.0f, cursor, {800, 600, 1.0});
     EXPECT_EQ(at(338, 100)[0], 255);
     EXPECT_EQ(at(334, 100), kBlack);
 }
