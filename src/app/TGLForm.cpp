@@ -277,6 +277,10 @@ void TGLForm::New1Click() {
     NewForm->Button1Click();
     NewTmr.start();
     NewForm->show();
+    // The request is served as soon as the events of this command are done, not at the
+    // timer's next tick: the player waits for the load alone. The tick then finds the flag
+    // cleared, as every tick without a request does.
+    QTimer::singleShot(0, this, &TGLForm::NewTmrTimer);
 }
 
 void TGLForm::BitBtn1Click() {
