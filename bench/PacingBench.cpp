@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // build/kluvian-pacing [DATA_DIR]: the real main window under the real event loop, measured from
-// inside: frame rate (from the panning speed and from the game's counter), the intervals of the
-// flight step and the countdown, CPU of this process at the black screen and in a game, and the
-// time from F2 to playing. Run it on a display with a window manager (bench/pacing.sh does).
+// inside: rules frames and presented pictures a second with the CPU they cost (at the black
+// screen, in a game, aiming and panning, an arrow held with nothing moving), F2 to playing,
+// click to the shot's sound (with SDL_AUDIODRIVER=disk), the mixer's gaps on a busy machine, and
+// the intervals of the flight step and the countdown. Run it on a display with a window manager
+// (bench/pacing.sh does).
 #include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Paths.h"
@@ -12,21 +14,34 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <mutex>
+#include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kluvian {
@@ -96,6 +111,119 @@ struct Intervals {
     }
 };
 
+// Times at which the mixer hands a buffer on, stamped on SDL's audio thread.
+struct MixTimes {
+    static constexpr std::size_t kMax = 1 << 16;
+    std::vector<double> ms = std::vector<double>(kMax);
+    std::atomic<std::size_t> count{0};
+    static void PostMix(void* self, Uint8*, int) {
+        auto* times = static_cast<MixTimes*>(self);
+        const std::size_t n = times->count.load(std::memory_order_relaxed);
+        if (n < kMax) {
+            times->ms[n] = SteadyMilliseconds();
+            times->count.store(n + 1, std::memory_order_release);
+        }
+    }
+    // Intervals between mixes from index from on: the longest, and how many exceed twice the
+    // buffer's length (a device holding two buffers would have run dry).
+    void Print(std::size_t from, double periodMs) const {
+        const std::size_t n = count.load(std::memory_order_acquire);
+        double longest = 0;
+        int late = 0;
+        for (std::size_t k = from + 1; k < n; ++k) {
+            longest = std::max(longest, ms[k] - ms[k - 1]);
+            late += ms[k] - ms[k - 1] > 2 * periodMs ? 1 : 0;
+        }
+        std::printf("%-38s buffer %.1f ms; %zu mixes, longest gap %.1f ms, %d over two buffers\n",
+                    "Mixer on a busy machine:", periodMs, n - from, longest, late);
+    }
+};
+
+// The sizes of the output file of SDL's disk driver as they grow, polled on a thread of its
+// own: when each sample left the mixer for the "device".
+class DiskAudioWatch {
+public:
+    explicit DiskAudioWatch(std::string path) : path_(std::move(path)) {
+        thread_ = std::thread([this] {
+            long last = -1;
+            while (!stop_) {
+                struct stat info {};
+                if (stat(path_.c_str(), &info) == 0 && info.st_size != last) {
+                    last = info.st_size;
+                    const std::lock_guard lock(mutex_);
+                    grown_.push_back({SteadyMilliseconds(), last});
+                }
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
+        });
+    }
+    ~DiskAudioWatch() {
+        stop_ = true;
+        thread_.join();
+    }
+    long Size() const {
+        struct stat info {};
+        return stat(path_.c_str(), &info) == 0 ? long(info.st_size) : 0;
+    }
+    // Milliseconds from t0 until the first loud sample written after offset from was in the
+    // file; negative when there is none.
+    double LoudAfter(double t0, long from) {
+        std::ifstream in(path_, std::ios::binary);
+        in.seekg(from);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+        long loud = -1;
+        for (std::size_t k = 0; k + 1 < bytes.size() && loud < 0; k += 2) {
+            std::int16_t sample = 0;
+            std::memcpy(&sample, &bytes[k], 2);
+            if (std::abs(int(sample)) > 2000)
+                loud = from + long(k);
+        }
+        if (loud < 0)
+            return -1;
+        const std::lock_guard lock(mutex_);
+        for (const auto& [ms, size] : grown_)
+            if (size > loud)
+                return ms - t0;
+        return -1;
+    }
+
+private:
+    std::string path_;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::pair<double, long>> grown_;
+};
+
+double Percentile(std::vector<double> v, double q) {
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, std::size_t(q * double(v.size())))];
+}
+
+// Two threads that only burn CPU, as other programs on a player's machine may.
+class Busy {
+public:
+    Busy() {
+        for (auto& t : threads_)
+            t = std::thread([this] {
+                volatile double x = 1;
+                while (!stop_)
+                    x = x * 1.0000001 + 1e-9;
+            });
+    }
+    ~Busy() {
+        stop_ = true;
+        for (auto& t : threads_)
+            t.join();
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::array<std::thread, 2> threads_;
+};
+
 int Run(const std::string& dataDir) {
     // The game reads data/ beside its executable directory: give it one of its own.
     QTemporaryDir exe;
@@ -104,28 +232,36 @@ int Run(const std::string& dataDir) {
     RecordingDialogs dialogs;
     SystemClock clock;
     TGLForm form(dialogs, clock, exe.path().toStdString() + "/");
+    MixTimes mixes;
+    Mix_SetPostMix(&MixTimes::PostMix, &mixes);
     form.show();
     const bool exposed = QTest::qWaitForWindowExposed(&form);
     form.activateWindow();
     if (!exposed || !QTest::qWaitForWindowActive(&form, 2000))
         std::printf("The main window did not become active: panning figures may read 0.\n");
     RunEvents(1000);
-    std::printf("%-34s %.2f Hz\n",
-                "Screen's reported refresh rate:", form.view().screen()->refreshRate());
+    GameView& view = form.view();
+    std::printf("%-38s %.2f Hz\n", "Screen's reported refresh rate:", view.screen()->refreshRate());
 
-    // CPU share over five seconds, and the pictures presented meanwhile.
-    auto measure = [&](const char* what) {
-        const long before = form.view().PicturesShown();
-        const double cpu = CpuShare(5000);
-        std::printf("%-34s %.1f %% of one core (%.1f frames/s painted, the game's counter %.1f)\n",
-                    what, cpu, double(form.view().PicturesShown() - before) / 5.0,
-                    double(form.frameStats().Fps));
+    // CPU share, rules frames and presented pictures while the event loop runs for ms.
+    struct Share {
+        double cpu, frames, pictures;
     };
-    measure("CPU at the black screen:");
+    auto measure = [&](const char* what, int ms) {
+        const long frames = form.FramesRun();
+        const long pictures = view.PicturesShown();
+        const double cpu = CpuShare(ms);
+        const Share share{cpu, double(form.FramesRun() - frames) * 1000 / ms,
+                          double(view.PicturesShown() - pictures) * 1000 / ms};
+        std::printf("%-38s %.1f %% of one core, %.1f rules frames/s, %.1f pictures/s\n", what,
+                    share.cpu, share.frames, share.pictures);
+        return share;
+    };
+    measure("At the black screen:", 3000);
 
     // From the command to the game under way; a later one while the previous game runs.
+    GameState& state = form.world().State;
     auto newGame = [&] {
-        GameState& state = form.world().State;
         state.TimeLeft = 50; // only a finished load sets it to 90
         QElapsedTimer t;
         t.start();
@@ -137,7 +273,7 @@ int Run(const std::string& dataDir) {
     const double first = newGame();
     RunEvents(500);
     const double second = newGame();
-    std::printf("%-34s first %.0f ms, later %.0f ms\n", "F2 to playing:", first, second);
+    std::printf("%-38s first %.0f ms, later %.0f ms\n", "F2 to playing:", first, second);
     if (!dialogs.shown.empty())
         std::printf("(the load showed %zu dialog(s): is the data complete?)\n",
                     dialogs.shown.size());
@@ -147,27 +283,110 @@ int Run(const std::string& dataDir) {
     countdown.clock.start();
     QObject::connect(&form.ProceedTmr, &QTimer::timeout, [&] { flight.Tick(); });
     QObject::connect(&form.CountDownTmr, &QTimer::timeout, [&] { countdown.Tick(); });
-    form.world().State.MouseX = 400;
-    form.world().State.MouseY = 300;
-    measure("CPU in a game:");
+    QTest::mouseMove(&view, QPoint(400, 300));
+    measure("In a game, the pointer still:", 3000);
 
-    // Panning: 4 units of BackScroll per frame to the left, from 0 towards -1600.
-    form.world().State.BackScroll = 0;
+    // Aiming and panning: the pointer circles while an arrow is held, left then right, from
+    // one end of the panorama (4 units a frame: 400 frames from end to end).
+    state.BackScroll = 0;
+    QTimer aim;
+    aim.setTimerType(Qt::PreciseTimer);
+    int step = 0;
+    QObject::connect(&aim, &QTimer::timeout, [&] {
+        const double a = step++ * 0.04;
+        QTest::mouseMove(&view, QPoint(400 + int(120 * std::cos(a)), 200 + int(80 * std::sin(a))));
+    });
+    aim.start(4);
     QTest::keyPress(&form, Qt::Key_Left);
-    RunEvents(200);
+    const long double from = state.BackScroll;
     QElapsedTimer pan;
-    const long double from = form.world().State.BackScroll;
     pan.start();
-    RunEvents(3000);
-    const long double to = form.world().State.BackScroll;
-    const double seconds = double(pan.nsecsElapsed()) / 1e9;
+    const Share left = measure("Aiming and panning, left:", 3000);
+    const double panned = double(from - state.BackScroll) / 4 / (double(pan.nsecsElapsed()) / 1e9);
     QTest::keyRelease(&form, Qt::Key_Left);
-    const double unitsPerSecond = double(from - to) / seconds;
-    std::printf("%-34s %.1f units/s = %.1f frames/s%s\n", "Panning speed:", unitsPerSecond,
-                unitsPerSecond / 4, to <= -1600 ? " (reached the end: too short a measure)" : "");
-    RunEvents(3000);
+    QTest::keyPress(&form, Qt::Key_Right);
+    const Share right = measure("Aiming and panning, right:", 3000);
+    QTest::keyRelease(&form, Qt::Key_Right);
+    aim.stop();
+    const double frames = (left.frames + right.frames) / 2;
+    const double pictures = (left.pictures + right.pictures) / 2;
+    std::printf("%-38s %.1f %% of the rules frames shown; %.1f ms of CPU a picture; panning "
+                "%.1f frames/s\n",
+                "Aiming and panning:", frames > 0 ? pictures / frames * 100 : 0,
+                pictures > 0 ? (left.cpu + right.cpu) / 2 * 10 / pictures : 0, panned);
+
     flight.Print("Flight step (50 ms):");
     countdown.Print("Countdown (1000 ms):");
+
+    // At the end of the panorama with the birds still, a held arrow changes nothing, however
+    // often the window system repeats it: only the frame-rate text may.
+    form.ProceedTmr.stop();
+    state.BackScroll = -1600;
+    QTimer repeat;
+    QObject::connect(&repeat, &QTimer::timeout, [&] {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), true);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(&form, &release);
+        QCoreApplication::sendEvent(&form, &press);
+    });
+    QTest::keyPress(&form, Qt::Key_Left);
+    repeat.start(55);
+    measure("A held arrow, nothing moving:", 3000);
+    repeat.stop();
+    QTest::keyRelease(&form, Qt::Key_Left);
+    form.ProceedTmr.start();
+
+    // The shot: from the click to its first loud sample in the output of SDL's disk driver,
+    // which takes the mix at the pace a sound device would. The music is stopped so the shot
+    // stands alone.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    int rate = 0;
+    int channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    if (driver && std::string(driver) == "disk") {
+        form.MediaPlayer1.Stop();
+        const char* file = std::getenv("SDL_DISKAUDIOFILE");
+        DiskAudioWatch watch(file ? file : "sdlaudio.raw");
+        std::vector<double> heard;
+        std::mt19937 jitter(5);
+        for (int shot = 0; shot < 24; ++shot) {
+            if (state.Ammo == 0)
+                QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(400, 300));
+            RunEvents(300 + int(jitter() % 37)); // the last shot has died away
+            const long at = watch.Size();
+            const double t0 = SteadyMilliseconds();
+            QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(400, 300));
+            RunEvents(150);
+            if (const double ms = watch.LoudAfter(t0, at); ms >= 0)
+                heard.push_back(ms);
+        }
+        std::printf("%-38s median %.1f ms, 90th percentile %.1f ms (%zu of 24 shots heard)\n",
+                    "Click to the shot's sound:", Percentile(heard, 0.5), Percentile(heard, 0.9),
+                    heard.size());
+    } else {
+        std::printf("%-38s not measured: SDL_AUDIODRIVER=disk measures it\n",
+                    "Click to the shot's sound:");
+    }
+
+    // The mixer while the game pans, the pointer moves and two more threads burn the CPU.
+    if (rate > 0) {
+        const std::size_t before = mixes.count.load();
+        const auto t0 = SteadyMilliseconds();
+        {
+            const Busy busy;
+            aim.start(4);
+            QTest::keyPress(&form, Qt::Key_Left);
+            state.BackScroll = 0;
+            RunEvents(5000);
+            QTest::keyRelease(&form, Qt::Key_Left);
+            aim.stop();
+        }
+        const std::size_t n = mixes.count.load() - before;
+        // The buffer's length, from how often the mixer ran.
+        const double period = n > 1 ? (SteadyMilliseconds() - t0) / double(n) : 0;
+        mixes.Print(before, period);
+    }
     form.NewTmr.stop();
     return 0;
 }
