@@ -23,7 +23,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,7 +36,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <mutex>
 #include <random>
 #include <sstream>
 #include <string>
@@ -111,18 +109,41 @@ struct Intervals {
     }
 };
 
-// Times at which the mixer hands a buffer on, stamped on SDL's audio thread.
+// What the mixer hands on to the sound device, stamped on SDL's audio thread: when each buffer
+// left the mixer and where in it the first loud sample is.
 struct MixTimes {
     static constexpr std::size_t kMax = 1 << 16;
     std::vector<double> ms = std::vector<double>(kMax);
+    std::vector<int> loud = std::vector<int>(kMax); // frame index, -1 for a quiet buffer
     std::atomic<std::size_t> count{0};
-    static void PostMix(void* self, Uint8*, int) {
+    int channels = 2;
+
+    static void PostMix(void* self, Uint8* stream, int bytes) {
         auto* times = static_cast<MixTimes*>(self);
         const std::size_t n = times->count.load(std::memory_order_relaxed);
-        if (n < kMax) {
-            times->ms[n] = SteadyMilliseconds();
-            times->count.store(n + 1, std::memory_order_release);
+        if (n >= kMax)
+            return;
+        times->loud[n] = -1;
+        for (int k = 0; k + 1 < bytes; k += 2) {
+            std::int16_t sample = 0;
+            std::memcpy(&sample, stream + k, 2);
+            if (std::abs(int(sample)) > 2000) {
+                times->loud[n] = k / 2 / times->channels;
+                break;
+            }
         }
+        times->ms[n] = SteadyMilliseconds();
+        times->count.store(n + 1, std::memory_order_release);
+    }
+    // Milliseconds from t0 until the first loud sample mixed after t0 starts to sound: a
+    // buffer sounds from the moment it leaves the mixer, at the pace of the sample rate, as
+    // the device takes it. Negative when nothing loud came.
+    double LoudAfter(double t0, int rate) const {
+        const std::size_t n = count.load(std::memory_order_acquire);
+        for (std::size_t k = 0; k < n; ++k)
+            if (ms[k] >= t0 && loud[k] >= 0)
+                return ms[k] + 1000.0 * loud[k] / rate - t0;
+        return -1;
     }
     // Intervals between mixes from index from on: the longest, and how many exceed twice the
     // buffer's length (a device holding two buffers would have run dry).
@@ -137,62 +158,6 @@ struct MixTimes {
         std::printf("%-38s buffer %.1f ms; %zu mixes, longest gap %.1f ms, %d over two buffers\n",
                     "Mixer on a busy machine:", periodMs, n - from, longest, late);
     }
-};
-
-// The sizes of the output file of SDL's disk driver as they grow, polled on a thread of its
-// own: when each sample left the mixer for the "device".
-class DiskAudioWatch {
-public:
-    explicit DiskAudioWatch(std::string path) : path_(std::move(path)) {
-        thread_ = std::thread([this] {
-            long last = -1;
-            while (!stop_) {
-                struct stat info {};
-                if (stat(path_.c_str(), &info) == 0 && info.st_size != last) {
-                    last = info.st_size;
-                    const std::lock_guard lock(mutex_);
-                    grown_.push_back({SteadyMilliseconds(), last});
-                }
-                std::this_thread::sleep_for(std::chrono::microseconds(200));
-            }
-        });
-    }
-    ~DiskAudioWatch() {
-        stop_ = true;
-        thread_.join();
-    }
-    long Size() const {
-        struct stat info {};
-        return stat(path_.c_str(), &info) == 0 ? long(info.st_size) : 0;
-    }
-    // Milliseconds from t0 until the first loud sample written after offset from was in the
-    // file; negative when there is none.
-    double LoudAfter(double t0, long from) {
-        std::ifstream in(path_, std::ios::binary);
-        in.seekg(from);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-        long loud = -1;
-        for (std::size_t k = 0; k + 1 < bytes.size() && loud < 0; k += 2) {
-            std::int16_t sample = 0;
-            std::memcpy(&sample, &bytes[k], 2);
-            if (std::abs(int(sample)) > 2000)
-                loud = from + long(k);
-        }
-        if (loud < 0)
-            return -1;
-        const std::lock_guard lock(mutex_);
-        for (const auto& [ms, size] : grown_)
-            if (size > loud)
-                return ms - t0;
-        return -1;
-    }
-
-private:
-    std::string path_;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<std::pair<double, long>> grown_;
 };
 
 double Percentile(std::vector<double> v, double q) {
@@ -336,37 +301,28 @@ int Run(const std::string& dataDir) {
     QTest::keyRelease(&form, Qt::Key_Left);
     form.ProceedTmr.start();
 
-    // The shot: from the click to its first loud sample in the output of SDL's disk driver,
-    // which takes the mix at the pace a sound device would. The music is stopped so the shot
-    // stands alone.
-    const char* driver = SDL_GetCurrentAudioDriver();
+    // The shot: from the click to its first loud sample leaving the mixer. The music is
+    // stopped so that the shot stands alone.
     int rate = 0;
-    int channels = 0;
     Uint16 format = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    if (driver && std::string(driver) == "disk") {
+    Mix_QuerySpec(&rate, &format, &mixes.channels);
+    if (rate > 0) {
         form.MediaPlayer1.Stop();
-        const char* file = std::getenv("SDL_DISKAUDIOFILE");
-        DiskAudioWatch watch(file ? file : "sdlaudio.raw");
         std::vector<double> heard;
         std::mt19937 jitter(5);
         for (int shot = 0; shot < 24; ++shot) {
             if (state.Ammo == 0)
                 QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(400, 300));
             RunEvents(300 + int(jitter() % 37)); // the last shot has died away
-            const long at = watch.Size();
             const double t0 = SteadyMilliseconds();
             QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(400, 300));
             RunEvents(150);
-            if (const double ms = watch.LoudAfter(t0, at); ms >= 0)
+            if (const double ms = mixes.LoudAfter(t0, rate); ms >= 0)
                 heard.push_back(ms);
         }
-        std::printf("%-38s median %.1f ms, 90th percentile %.1f ms (%zu of 24 shots heard)\n",
+        std::printf("%-38s median %.1f ms, 90th percentile %.1f ms (%zu of 24 shots heard; %s)\n",
                     "Click to the shot's sound:", Percentile(heard, 0.5), Percentile(heard, 0.9),
-                    heard.size());
-    } else {
-        std::printf("%-38s not measured: SDL_AUDIODRIVER=disk measures it\n",
-                    "Click to the shot's sound:");
+                    heard.size(), SDL_GetCurrentAudioDriver());
     }
 
     // The mixer while the game pans, the pointer moves and two more threads burn the CPU.

@@ -394,14 +394,15 @@ void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
     }
     if (Button != Qt::LeftButton || state.Ammo == 0)
         return;
+    // The shot is heard first: the picking pass reads a pixel back, which waits for the
+    // rasteriser to finish the frame it may still be drawing.
+    const std::string sound = ShotSoundPath(state);
+    if (Sound1->isChecked() && FileExists(sound))
+        shotSound_.Play(sound);
     // The picking pass is a frame of its own: its rules run (it pans), only its picture is
     // never shown.
     RunFrameRules(world_, stats_, {clock_, keys_, isActiveWindow()}, true);
-    const std::uint8_t picked = view_->PickAt(X, Y);
-    const std::string sound = ShotSoundPath(state);
-    ResolveShot(world_, picked);
-    if (Sound1->isChecked() && FileExists(sound))
-        shotSound_.Play(sound);
+    ResolveShot(world_, view_->PickAt(X, Y));
 }
 
 void TGLForm::FormKeyDown(int key) {

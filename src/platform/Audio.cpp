@@ -12,7 +12,9 @@ namespace {
 
 constexpr int SampleRate = 44100;
 constexpr int Stereo = 2;
-constexpr int ChunkBytes = 2048;
+// The mixer's buffer: a shot is heard within one buffer of the click. 512 frames (11.6 ms) kept
+// the music without gaps with the game panning and two more threads busy on two cores.
+constexpr int BufferFrames = 512;
 
 std::string MixerError(const std::string& fallback) {
     const char* text = Mix_GetError();
@@ -24,7 +26,7 @@ std::string MixerError(const std::string& fallback) {
 bool OpenMixer() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    if (Mix_OpenAudio(SampleRate, MIX_DEFAULT_FORMAT, Stereo, ChunkBytes) == 0)
+    if (Mix_OpenAudio(SampleRate, MIX_DEFAULT_FORMAT, Stereo, BufferFrames) == 0)
         return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
