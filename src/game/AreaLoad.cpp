@@ -2,7 +2,7 @@
 #include "game/AreaLoad.h"
 
 #include "game/Random.h"
-#include "platform/Paths.h"
+#include "platform/FileBytes.h"
 
 #include <array>
 

@@ -18,11 +18,6 @@ std::string ExecutableDir() {
     return dir;
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-
 std::string UserDataDir() {
     // The generic location: the application's own one would follow its title, "Kluvian".
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

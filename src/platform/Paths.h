@@ -8,9 +8,6 @@ namespace kluvian {
 // The directory of the running executable, with a trailing '/'. Needs a QCoreApplication.
 std::string ExecutableDir();
 
-// True when a regular file (or a link to one) exists at the path.
-bool FileExists(const std::string& path);
-
 // The player's own data folder for the game, $XDG_DATA_HOME/kluvian/ (by default
 // ~/.local/share/kluvian/), with a trailing '/'; it may not exist yet. Empty when the
 // system names none. Needs a QCoreApplication.

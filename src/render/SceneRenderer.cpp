@@ -28,6 +28,14 @@ void DrawTile(double x0, double edge) {
     glEnd();
 }
 
+// Tiles lie edge to edge: at its edges a tile must not blend in the texels of its opposite
+// edge, as a repeating texture does under linear filtering, which would draw a seam.
+void BindTileTexture(GLuint name) {
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
 void DrawBird(const World& world, int group, const TChicken& bird, bool pickMode) {
     if (pickMode) {
         glColor3ub(static_cast<GLubyte>(bird.Id), 1, 1);
@@ -75,7 +83,7 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
 
     if (!pickMode) {
         for (std::size_t k = 0; k < textures.BackLayerTex.size(); ++k) {
-            glBindTexture(GL_TEXTURE_2D, textures.BackLayerTex[k]);
+            BindTileTexture(textures.BackLayerTex[k]);
             glColor4f(1, 1, 1, 1);
             DrawTile(double(k) * kBackTile + double(state.BackScroll), kBackTile);
         }
@@ -91,7 +99,7 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
     if (!pickMode) {
         glColor4f(1, 1, 1, 1);
         for (std::size_t k = 0; k < textures.FrontLayerTex.size(); ++k) {
-            glBindTexture(GL_TEXTURE_2D, textures.FrontLayerTex[k]);
+            BindTileTexture(textures.FrontLayerTex[k]);
             DrawTile(double(k) * kFrontTile + double(state.FrontScroll), kFrontTile);
         }
     }

@@ -52,10 +52,9 @@ void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
         return;
     std::string nameBytes = cellText(QString::fromStdString(*name));
     nameBytes.resize(std::min(nameBytes.size(), std::size_t(kNameLength)));
-    table.SetCell(1, 10, std::move(nameBytes));
-    table.SetCell(2, 10, cellText(RecordDate(QDate::currentDate(), QLocale::system())));
-    table.SetCell(3, 10, std::to_string(Score));
-    table.RankTable();
+    table.EnterRecord({std::move(nameBytes),
+                       cellText(RecordDate(QDate::currentDate(), QLocale::system())),
+                       std::to_string(Score)});
     if (showTable)
         showTable();
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/SafeFile.h"
 #include "scores/ScoreGrid.h"
 
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 namespace kluvian {
 
@@ -18,33 +18,20 @@ namespace kluvian {
 // blanks, control characters and line ends, up to the next blank or control character,
 // as ParseInteger reads it; the rest of its line is skipped; below 1 it becomes 1.
 // Throws IoError: "Invalid numeric input" for a count that is not an integer or exceeds
-// ScoreGrid::kMaxCount, "File access denied" when the file cannot be opened, another code
-// when reading fails. What was read before the failure stays applied to the grid.
+// ScoreGrid::kMaxCount, "File access denied" when the file cannot be opened (also through
+// a link of someone else's, see ReadFile), another code when reading fails. What was read
+// before the failure stays applied to the grid.
 void LoadGrid(ScoreGrid& grid, const std::string& path);
+// As LoadGrid, from a file already open.
+void ReadGrid(ScoreGrid& grid, FileReader& file);
 
 // The bytes SaveGrid writes: every line ends in CR LF, the last one included.
 std::string GridFileBytes(const ScoreGrid& grid);
 
-// Which file a path names, whatever name it is reached by.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
-// The file at path (links followed), or nothing when there is none.
-std::optional<FileIdentity> IdentifyFile(const std::string& path);
-
-// Writes GridFileBytes(grid) to path without destroying what it replaces. The file replaced
-// is the one path names, links followed: a link stays a link (unless it leads to something
-// other than a regular file, such as a device, which stays as it is). The bytes go to the one
-// temporary file beside it (its name and ".tmp"; one left by a killed save is reused), are
-// flushed to the disk and renamed over it, so a failure or a crash leaves the previous file
-// whole; the replacement keeps the file's permissions. A file the user may not write is
-// not replaced ("File access denied", as a plain write would fail). When the directory
-// takes no new file but the file may be written, the bytes are written into the file
-// itself. When the file replaced is keepAsOld, it is first kept beside itself with ".old"
-// added (replacing an older one); where that cannot be done the save fails. Throws
-// IoError ("File access denied", "Disk full", ...) on failure.
+// Writes GridFileBytes(grid) to path through ReplaceFile, so without destroying what it
+// replaces. When the file replaced is keepAsOld, it is first kept beside itself with ".old"
+// added (replacing an older one); where that cannot be done the save fails. Throws IoError
+// ("File access denied", "Disk full", ...) on failure.
 void SaveGrid(const ScoreGrid& grid, const std::string& path,
               const std::optional<FileIdentity>& keepAsOld = std::nullopt);
 

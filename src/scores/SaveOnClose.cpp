@@ -3,14 +3,13 @@
 
 #include "platform/Dialogs.h"
 #include "platform/IoError.h"
-#include "scores/GridFile.h"
 #include "scores/TFWynik.h"
 
 #include <filesystem>
 
 namespace kluvian {
 
-void SaveTableBeforeClose(const TFWynik& table, Dialogs& dialogs) {
+void SaveTableBeforeClose(TFWynik& table, Dialogs& dialogs) {
     for (;;) {
         try {
             // The player's own data folder may not exist yet; when it cannot be made, the
@@ -18,7 +17,7 @@ void SaveTableBeforeClose(const TFWynik& table, Dialogs& dialogs) {
             std::error_code ignored;
             std::filesystem::create_directories(
                 std::filesystem::path(table.ScoreFilePath).parent_path(), ignored);
-            SaveGrid(table.Grid(), table.ScoreFilePath, table.UnreadFile());
+            table.SaveTable();
             return;
         } catch (const IoError& e) {
             dialogs.ShowError(e.what());

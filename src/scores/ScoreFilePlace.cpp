@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFilePlace.h"
 
-#include "platform/Paths.h"
+#include "platform/FileBytes.h"
+#include "platform/SafeFile.h"
 
 namespace kluvian {
 namespace {
@@ -17,8 +18,11 @@ ScoreFilePlace BesideExecutable(const std::string& exeDir) {
 ScoreFilePlace DecideScoreFilePlace(const std::string& exeDir, const std::string& userDir,
                                     const CanWriteFn& canWrite) {
     ScoreFilePlace beside = BesideExecutable(exeDir);
-    const bool besideExists = FileExists(beside.saveTo);
-    if (userDir.empty() || (besideExists ? canWrite(beside.saveTo) : canWrite(exeDir)))
+    // Someone else's link: a table the player may neither read nor write.
+    const bool foreign = HasForeignLink(beside.saveTo);
+    const bool besideExists = !foreign && FileExists(beside.saveTo);
+    if (userDir.empty() ||
+        (!foreign && (besideExists ? canWrite(beside.saveTo) : canWrite(exeDir))))
         return beside;
     const std::string own = userDir + kFileName;
     if (FileExists(own) || !besideExists)

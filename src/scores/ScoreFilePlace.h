@@ -23,8 +23,9 @@ ScoreFilePlace BesideExecutable(const std::string& exeDir);
 // Beside the executable (exeDir ends in '/') when the player can write the table there: a
 // wynik.ok they may write, or none yet in a folder they may write. Otherwise in userDir
 // (the player's own data folder for the game, ending in '/'), starting from the table
-// beside the executable until the player has one of their own. An empty userDir keeps the
-// table beside the executable.
+// beside the executable until the player has one of their own. A wynik.ok that is a link of
+// someone else's (HasForeignLink) is never used: the table lives in userDir from the start.
+// An empty userDir keeps the table beside the executable.
 ScoreFilePlace DecideScoreFilePlace(const std::string& exeDir, const std::string& userDir,
                                     const CanWriteFn& canWrite);
 

@@ -2,10 +2,11 @@
 #include "scores/TFWynik.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileBytes.h"
 #include "platform/IoError.h"
-#include "platform/Paths.h"
 #include "scores/GridCellDelegate.h"
 #include "scores/GridFile.h"
+#include "scores/Records.h"
 #include "scores/ScoreGridModel.h"
 #include "windows/Fonts.h"
 
@@ -95,7 +96,6 @@ TFWynik::~TFWynik() = default;
 
 void TFWynik::FormCreate() {
     grid_ = DefaultScoreTable();
-    unreadFile_.reset();
     ScoreFilePath = place_.saveTo;
     model_->Refresh();
     selectFirstResult();
@@ -107,8 +107,7 @@ void TFWynik::FormCreate() {
         model_->Refresh();
         RankTable();
     } catch (const IoError& e) {
-        // Kept as wynik.ok.old before the first save over it: the player may want it back.
-        unreadFile_ = IdentifyFile(place_.loadFrom);
+        // The save keeps the file as wynik.ok.old before writing over it.
         grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
         selectFirstResult();
@@ -119,14 +118,31 @@ void TFWynik::FormCreate() {
 void TFWynik::RankTable() {
     {
         const BusyCursor busy;
-        const SortDirection direction =
-            DirgrpItemIndex() == 0 ? SortDirection::Ascending : SortDirection::Descending;
-        SortGrid(grid_, 3, CompareKind::Integer, direction, randomBelow_);
-        for (int r = 1; r < grid_.RowCount(); ++r)
-            grid_.SetCell(0, r, std::to_string(r));
+        RankScoreTable(grid_, direction(), randomBelow_);
     }
     model_->Refresh();
     selectFirstResult();
+}
+
+void TFWynik::EnterRecord(ScoreRecord record) {
+    {
+        const BusyCursor busy;
+        kluvian::EnterRecord(grid_, record, direction(), randomBelow_);
+    }
+    entered_.push_back(std::move(record));
+    model_->Refresh();
+    selectFirstResult();
+}
+
+void TFWynik::SaveTable() {
+    grid_ = SaveMergingRecords(ScoreFilePath, grid_, entered_, direction(), randomBelow_);
+    entered_.clear();
+    model_->Refresh();
+    selectFirstResult();
+}
+
+SortDirection TFWynik::direction() const {
+    return DirgrpItemIndex() == 0 ? SortDirection::Ascending : SortDirection::Descending;
 }
 
 void TFWynik::selectFirstResult() {
@@ -143,13 +159,6 @@ int TFWynik::DirgrpItemIndex() const {
     if (ascending_->isChecked())
         return 0;
     return descending_->isChecked() ? 1 : -1;
-}
-
-void TFWynik::SetCell(int column, int row, std::string text) {
-    grid_.SetCell(column, row, std::move(text));
-    const QModelIndex index = model_->index(row, column);
-    if (index.isValid())
-        emit model_->dataChanged(index, index);
 }
 
 void TFWynik::showEvent(QShowEvent* event) {

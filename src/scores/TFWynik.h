@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scores/GridFile.h"
 #include "scores/GridSort.h"
+#include "scores/Records.h"
 #include "scores/ScoreFilePlace.h"
 #include "scores/ScoreGrid.h"
 
@@ -10,9 +10,9 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;
@@ -53,6 +53,15 @@ public:
     // busy pointer meanwhile.
     void RankTable();
 
+    // The end of a game's entry: the record over row 10, then RankTable. SaveTable merges
+    // it into the table on disk.
+    void EnterRecord(ScoreRecord record);
+
+    // Saves the table to ScoreFilePath as SaveMergingRecords does, with the records entered
+    // since the last save, and then shows the table written. Throws IoError; the table and
+    // its records stay as they were then.
+    void SaveTable();
+
     // "&Zamknij": hides the window, then hides the system pointer through HidePointer.
     // The close box only hides the window.
     void Button1Click();
@@ -65,14 +74,9 @@ public:
     int DirgrpItemIndex() const;
 
     const ScoreGrid& Grid() const { return grid_; }
-    // Writes one cell (code page 1250 bytes) and shows it; outside the grid nothing happens.
-    void SetCell(int column, int row, std::string text);
 
     // Where the table is kept: place.saveTo.
     std::string ScoreFilePath;
-    // The file read at start-up (place.loadFrom) when it could not be read; nothing
-    // otherwise.
-    const std::optional<FileIdentity>& UnreadFile() const { return unreadFile_; }
 
     QTableView* G2 = nullptr;
     QGroupBox* Dirgrp = nullptr;
@@ -84,6 +88,7 @@ protected:
 private:
     void applyColumnWidths();
     void selectFirstResult();
+    SortDirection direction() const;
 
     Dialogs& dialogs_;
     RandomBelowFn randomBelow_;
@@ -94,7 +99,7 @@ private:
     QRadioButton* ascending_ = nullptr;
     QRadioButton* descending_ = nullptr;
     bool placed_ = false;
-    std::optional<FileIdentity> unreadFile_;
+    std::vector<ScoreRecord> entered_; // since the last save
 };
 
 } // namespace kluvian

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/BmpDecoder.h"
 
-#include "textures/FileBytes.h"
+#include "platform/FileBytes.h"
 #include "textures/PixelSwap.h"
 
 #include <array>

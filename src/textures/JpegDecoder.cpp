@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/JpegDecoder.h"
 
-#include "textures/FileBytes.h"
+#include "platform/FileBytes.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/TgaDecoder.h"
 
+#include "platform/FileBytes.h"
 #include "platform/IoError.h"
-#include "textures/FileBytes.h"
 #include "textures/PixelSwap.h"
 
 #include <algorithm>
@@ -124,7 +124,7 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
 }
 
 DecodeResult DecodeTga(const std::string& fileName) {
-    if (!PictureFileExists(fileName))
+    if (!FileExists(fileName))
         return TgaFileNotFound(fileName);
     const auto bytes = ReadFileBytes(fileName);
     if (!bytes)

@@ -6,7 +6,7 @@
 #include "game/FrameRules.h"
 #include "game/InitWorld.h"
 #include "game/Shooting.h"
-#include "platform/Paths.h"
+#include "platform/FileBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -75,6 +75,20 @@ TEST_F(Scene, BackgroundTilesAreMirroredAndFollowBackScroll) {
     EXPECT_EQ(at(100, 300)[0], 20);
 }
 
+TEST_F(Scene, ATileEdgeNeverTakesTheColourOfTheOppositeEdge) {
+    // Filtered as the game's textures are; red in the last column, green in the last row.
+    const GLuint tile = MakeTexture(8, 8, [](int column, int row) {
+        return Rgba{std::uint8_t(column == 7 ? 200 : 0), std::uint8_t(row == 7 ? 200 : 0), 0, 255};
+    });
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    world.Textures.BackLayerTex.fill(tile);
+    render();
+    // The view's right and bottom edges are the tile's first column and first row.
+    EXPECT_EQ(at(799, 300), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(at(400, 0), (Rgba{0, 0, 0, 255}));
+}
+
 TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
     auto& tex = world.Textures;
     const GLuint grey = SolidTexture({100, 100, 100, 255});

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/GridFile.h"
 
-#include "FileFaults.h"
 #include "platform/IoError.h"
+#include "support/FileFaults.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -56,16 +56,6 @@ TEST(SaveGrid, WritesTheDefaultTableAs46LinesOf215BytesAndNoTemporaryFile) {
     SaveGrid(small, dir.file("wynik.ok"));
     EXPECT_EQ(readFile(dir.file("wynik.ok")), "2\r\n2\r\n\r\n\r\n\r\nx\r\n");
     EXPECT_EQ(filesIn(dir), 1u);
-}
-
-TEST(SaveGrid, ALinkToSomethingOtherThanAFileIsReplacedItself) {
-    const test::TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    std::filesystem::create_symlink("pipe", dir.file("wynik.ok"));
-    SaveGrid(DefaultScoreTable(), dir.file("wynik.ok"));
-    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("wynik.ok")));
-    EXPECT_EQ(readFile(dir.file("wynik.ok")), kDefaultFile);
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
 }
 
 TEST(LoadGrid, ReadsBackWhatSaveGridWroteBytesIncluded) {
@@ -159,37 +149,6 @@ TEST(LoadGrid, AFileThatCannotBeOpenedIsAccessDenied) {
     const test::UnprivilegedFiles unprivileged;
     EXPECT_EQ(loadFailure(grid, path), IoError::AccessDenied);
     EXPECT_EQ(grid, DefaultScoreTable());
-}
-
-TEST(SaveGrid, AFailedSaveLeavesThePreviousFileWholeAndNoTemporaryFile) {
-    const test::TempDir dir;
-    const std::string path = dir.write("wynik.ok", kDefaultFile);
-    ScoreGrid big(4, 11);
-    for (int r = 0; r < 11; ++r)
-        big.SetCell(1, r, std::string(1000, 'n'));
-    try {
-        const test::FileSizeLimit limit(4096);
-        SaveGrid(big, path);
-        FAIL() << "the save should have run out of room";
-    } catch (const IoError& e) {
-        EXPECT_STREQ(e.what(), "Disk full");
-    }
-    EXPECT_EQ(readFile(path), kDefaultFile);
-    EXPECT_EQ(filesIn(dir), 1u);
-
-    ::chmod(dir.path().c_str(), 0555);
-    {
-        const test::UnprivilegedFiles unprivileged;
-        try {
-            SaveGrid(big, path);
-            FAIL() << "the directory is read-only";
-        } catch (const IoError& e) {
-            EXPECT_STREQ(e.what(), "File access denied");
-        }
-    }
-    ::chmod(dir.path().c_str(), 0700);
-    EXPECT_EQ(readFile(path), kDefaultFile);
-    EXPECT_EQ(filesIn(dir), 1u);
 }
 
 } // namespace

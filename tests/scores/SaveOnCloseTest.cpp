@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/SaveOnClose.h"
 
-#include "FileFaults.h"
 #include "scores/GridFile.h"
 #include "scores/TFWynik.h"
+#include "support/FileFaults.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 
@@ -41,7 +41,7 @@ mode_t modeOf(const std::string& path) {
 TEST(SaveTableBeforeClose, WritesTheTableAtOnceWithoutAQuestion) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    const TFWynik table(
+    TFWynik table(
         dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
     SaveTableBeforeClose(table, dialogs);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -52,7 +52,7 @@ TEST(SaveTableBeforeClose, WritesTheTableAtOnceWithoutAQuestion) {
 TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    const TFWynik table(
+    TFWynik table(
         dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
     ::chmod(dir.path().c_str(), 0555);
     {
@@ -148,7 +148,7 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
         RecordingDialogs dialogs;
         TFWynik table(
             dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
-        table.SetCell(1, 10, "Nowy");
+        table.EnterRecord({"Nowy", "", "9"});
         dialogs.shown.clear();
         ::chmod(dir.path().c_str(), c.folderMode);
         {

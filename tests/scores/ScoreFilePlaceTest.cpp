@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <set>
+#include <unistd.h>
 #include <utility>
 
 namespace kluvian {
@@ -49,6 +50,24 @@ TEST(DecideScoreFilePlace, KeepsTheTableBesideTheProgramOnlyWhereThePlayerMayWri
     // Nowhere else to go.
     EXPECT_EQ(DecideScoreFilePlace(exe.path(), "", [](const std::string&) { return false; }).saveTo,
               beside);
+}
+
+TEST(DecideScoreFilePlace, NeverUsesALinkOfSomeoneElsesBesideTheProgram) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link to another user takes root";
+    const test::TempDir exe;
+    const test::TempDir home;
+    const std::string link = exe.file("wynik.ok");
+    std::filesystem::create_symlink(home.write("notes", "4\r\n11\r\n"), link);
+    ASSERT_EQ(::lchown(link.c_str(), 4242, 4242), 0);
+    const auto anything = [](const std::string&) { return true; };
+    const ScoreFilePlace place = DecideScoreFilePlace(exe.path(), home.file("kluvian/"), anything);
+    EXPECT_EQ(place.loadFrom, home.file("kluvian/wynik.ok"));
+    EXPECT_EQ(place.saveTo, home.file("kluvian/wynik.ok"));
+
+    // The player's own link (root's here) is the table's place as any file would be.
+    ASSERT_EQ(::lchown(link.c_str(), ::geteuid(), ::getegid()), 0);
+    EXPECT_EQ(DecideScoreFilePlace(exe.path(), home.file("kluvian/"), anything).loadFrom, link);
 }
 
 } // namespace

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "textures/FileBytes.h"
+#include "platform/FileBytes.h"
 
 #include <filesystem>
 #include <fstream>
 
 namespace kluvian {
 
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
                                                        std::size_t maxBytes) {
-    if (!PictureFileExists(path))
+    if (!FileExists(path))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
@@ -23,11 +28,6 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
         return std::nullopt;
     bytes.resize(static_cast<std::size_t>(in.gcount())); // the file may have shrunk meanwhile
     return bytes;
-}
-
-bool PictureFileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
 }
 
 } // namespace kluvian

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/Records.h"
+
+#include "platform/IoError.h"
+#include "platform/SafeFile.h"
+#include "scores/GridFile.h"
+
+namespace kluvian {
+
+void RankScoreTable(ScoreGrid& grid, SortDirection direction, const RandomBelowFn& randomBelow) {
+    SortGrid(grid, 3, CompareKind::Integer, direction, randomBelow);
+    for (int r = 1; r < grid.RowCount(); ++r)
+        grid.SetCell(0, r, std::to_string(r));
+}
+
+void EnterRecord(ScoreGrid& grid, const ScoreRecord& record, SortDirection direction,
+                 const RandomBelowFn& randomBelow) {
+    grid.SetCell(1, 10, record.name);
+    grid.SetCell(2, 10, record.date);
+    grid.SetCell(3, 10, record.score);
+    RankScoreTable(grid, direction, randomBelow);
+}
+
+ScoreGrid SaveMergingRecords(const std::string& path, const ScoreGrid& own,
+                             const std::vector<ScoreRecord>& records, SortDirection direction,
+                             const RandomBelowFn& randomBelow) {
+    ScoreGrid written;
+    ReplaceFile(path, [&](FileReader* current) {
+        written = own;
+        if (!current)
+            return Replacement{GridFileBytes(written)};
+        ScoreGrid onDisk = DefaultScoreTable();
+        try {
+            ReadGrid(onDisk, *current);
+        } catch (const IoError&) {
+            // Damaged: kept for the player, who may want it back.
+            return Replacement{GridFileBytes(written), true};
+        }
+        written = CompletedScoreTable(onDisk);
+        for (const ScoreRecord& record : records)
+            if (CompareCells(record.score, written.Cell(3, 10), CompareKind::Integer) > 0)
+                EnterRecord(written, record, direction, randomBelow);
+        return Replacement{GridFileBytes(written)};
+    });
+    return written;
+}
+
+} // namespace kluvian
