@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataDir.h"
 
+#include "areagen/Looks.h"
 #include "areagen/Tga.h"
 #include "areagen/Vulture.h"
 #include "textures/TgaDecoder.h"
@@ -286,10 +287,11 @@ TEST(GeneratedPictures, BirdFramesAreTransparentInTheCornersAndDifferFromFrameTo
 }
 
 TEST(GeneratedPictures, BirdsAreTheSameForEveryRun) {
-    EXPECT_EQ(areagen::PaintVulture(64, 3, areagen::Plumage::Tawny, 35),
-              areagen::PaintVulture(64, 3, areagen::Plumage::Tawny, 35));
-    EXPECT_EQ(areagen::PaintFallingVulture(64, areagen::Plumage::Dark, 25),
-              areagen::PaintFallingVulture(64, areagen::Plumage::Dark, 25));
+    const auto& plumage = areagen::SummerDayLook().birds;
+    EXPECT_EQ(areagen::PaintVulture(64, 3, plumage[1], 35),
+              areagen::PaintVulture(64, 3, plumage[1], 35));
+    EXPECT_EQ(areagen::PaintFallingVulture(64, plumage[0], 25),
+              areagen::PaintFallingVulture(64, plumage[0], 25));
 }
 
 TEST(GeneratedPictures, IconsForEveryThemeSizeAreSquareWithSharpRimAndPosts) {
