@@ -26,6 +26,7 @@ struct SkyLook {
     double sunX;        // the sun's centre
     double sunY;
     double sunRadius;
+    double discAcross; // < 1 widens the disc
     Rgb disc;
     Rgb glow;             // the air lit around the sun
     double glowNear;      // strength of the bright halo

@@ -4,7 +4,7 @@
 namespace kluvian::areagen {
 
 std::vector<const Look*> AllLooks() {
-    return {&SummerDayLook()};
+    return {&SummerDayLook(), &AutumnEveningLook()};
 }
 
 const Look* FindLook(std::string_view name) {
@@ -15,7 +15,7 @@ const Look* FindLook(std::string_view name) {
 }
 
 std::vector<Area> GameAreas() {
-    return {{"BlueMountains", &SummerDayLook()}};
+    return {{"BlueMountains", &SummerDayLook()}, {"GoldenLarches", &AutumnEveningLook()}};
 }
 
 } // namespace kluvian::areagen

@@ -10,6 +10,7 @@
 namespace kluvian::areagen {
 
 const Look& SummerDayLook();
+const Look& AutumnEveningLook();
 
 // Every look the generator knows, in the order --help lists them.
 std::vector<const Look*> AllLooks();

@@ -25,8 +25,9 @@ Rgb SkyAt(const SkyLook& sky, double x, double y) {
     const double glow = sky.glowNear * std::exp(-d / sky.glowNearReach) +
                         sky.glowFar * std::exp(-d / sky.glowFarReach);
     c = Mix(c, sky.glow, Clamp01(glow));
-    if (d < sky.sunRadius)
-        c = Mix(c, sky.disc, SmoothStep(sky.sunRadius, sky.sunRadius - 4, d));
+    const double r = std::hypot((x - sky.sunX) * sky.discAcross, y - sky.sunY);
+    if (r < sky.sunRadius)
+        c = Mix(c, sky.disc, SmoothStep(sky.sunRadius, sky.sunRadius - 4, r));
     return c;
 }
 

@@ -56,8 +56,6 @@ public:
         : mix_(mix), rng_(look.seed), eighth_(60.0 / look.beatsPerMinute / 2.0),
           transpose_(look.transpose) {}
 
-    double Eighth() const { return eighth_; }
-    double Bar() const { return 4 * eighth_; }
     double Hz(int pitch) const { return MidiToHz(pitch + transpose_); }
 
     void Melody(double start, const std::vector<Note>& notes, Lead lead) {
@@ -142,9 +140,20 @@ void Normalise(Stereo& mix, double peak) {
 } // namespace
 
 Stereo ComposeMusic(const MusicLook& look) {
-    Stereo mix(std::size_t(kMusicSeconds * kSampleRate));
+    const Section sections[] = {
+        {&kA1, &kA2, &kChordsA, Lead::Fiddle}, {&kA1, &kA2, &kChordsA, Lead::FiddleHighFlute},
+        {&kB1, &kB2, &kChordsB, Lead::Fiddle}, {&kB1, &kB2, &kChordsB, Lead::Flute},
+        {&kA1, &kA2, &kChordsA, Lead::Both},   {nullptr, nullptr, &kChordsBridge, Lead::None},
+        {&kB1, &kB2, &kChordsB, Lead::Both},   {&kB1, &kB2, &kChordsB, Lead::FiddleHighFlute},
+        {&kA1, &kA2, &kChordsA, Lead::Fiddle}, {&kA1, &kA2, &kChordsA, Lead::Both},
+    };
+    // A slow tempo makes the tune longer: it then plays to its end, with the last chord
+    // ringing out and the fade after it.
+    const double barLength = 4 * (60.0 / look.beatsPerMinute / 2.0);
+    const double tune = 0.3 + (4 + 8 * double(std::size(sections))) * barLength;
+    const double seconds = std::max(kMusicSeconds, tune + std::max(3 * barLength, 3.5) + 2.5);
+    Stereo mix(std::size_t(seconds * kSampleRate));
     Band band(mix, look);
-    const double barLength = band.Bar();
     double t = 0.3;
 
     // Introduction: the chords alone, the drum joining.
@@ -153,13 +162,6 @@ Stereo ComposeMusic(const MusicLook& look) {
         band.Accompany(t + bar * barLength, kChordsA[std::size_t(bar * 2)], bar >= 2, 0.8);
     t += 4 * barLength;
 
-    const Section sections[] = {
-        {&kA1, &kA2, &kChordsA, Lead::Fiddle}, {&kA1, &kA2, &kChordsA, Lead::FiddleHighFlute},
-        {&kB1, &kB2, &kChordsB, Lead::Fiddle}, {&kB1, &kB2, &kChordsB, Lead::Flute},
-        {&kA1, &kA2, &kChordsA, Lead::Both},   {nullptr, nullptr, &kChordsBridge, Lead::None},
-        {&kB1, &kB2, &kChordsB, Lead::Both},   {&kB1, &kB2, &kChordsB, Lead::FiddleHighFlute},
-        {&kA1, &kA2, &kChordsA, Lead::Fiddle}, {&kA1, &kA2, &kChordsA, Lead::Both},
-    };
     for (const Section& s : sections) {
         if (s.first) {
             band.Melody(t, *s.first, s.lead);

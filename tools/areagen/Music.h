@@ -6,7 +6,7 @@
 
 namespace kluvian::areagen {
 
-// At least this long, so the music outlasts a 90-second game.
+// At least this long, so the music outlasts a 90-second game; longer at a slow tempo.
 inline constexpr double kMusicSeconds = 100.0;
 
 // The area's tune: a mountain-folk dance for fiddle and flute over plucked bass, zither

@@ -32,6 +32,7 @@ const Look& SummerDayLook() {
                 .sunX = 2430,
                 .sunY = 500,
                 .sunRadius = 30,
+                .discAcross = 0.8,
                 .disc = {255, 252, 236},
                 .glow = {255, 236, 196},
                 .glowNear = 0.55,
