@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     });
     if (!parser.parse(QGuiApplication::arguments()))
         return Usage(parser.errorText().toLocal8Bit().constData());
-    if (parser.isSet("help")) {
+    if (parser.isSet("help") || parser.isSet("help-all")) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
         return 0;
     }
