@@ -16,11 +16,11 @@
 #include <QBuffer>
 
 #include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 namespace kluvian::areagen {
@@ -132,36 +132,16 @@ FileSet BuildAreaSounds(const Area& area) {
 }
 
 void WriteDataSet(const std::string& outDir, const std::vector<Area>& areas) {
-    // Composing an area's music takes about as long as painting all its pictures: the tunes
-    // are made on threads of their own while the pictures are painted.
-    std::vector<FileSet> sounds(areas.size());
-    std::vector<std::exception_ptr> failures(areas.size());
-    std::vector<std::thread> musicians;
-    for (std::size_t a = 0; a < areas.size(); ++a)
-        musicians.emplace_back([&, a] {
-            try {
-                sounds[a] = BuildAreaSounds(areas[a]);
-            } catch (...) {
-                failures[a] = std::current_exception();
-            }
-        });
-    FileSet files;
-    try {
-        files = BuildSharedPictures();
-        for (const Area& area : areas)
-            files.merge(BuildAreaPictures(area));
-    } catch (...) {
-        for (std::thread& t : musicians)
-            t.join();
-        throw;
+    // An area's music takes about as long to make as its pictures, and only the ridges' rows
+    // share themselves out among the cores: every area's music and pictures are made at once.
+    std::vector<std::future<FileSet>> parts;
+    for (const Area& area : areas) {
+        parts.push_back(std::async(std::launch::async, BuildAreaSounds, std::cref(area)));
+        parts.push_back(std::async(std::launch::async, BuildAreaPictures, std::cref(area)));
     }
-    for (std::thread& t : musicians)
-        t.join();
-    for (std::size_t a = 0; a < areas.size(); ++a) {
-        if (failures[a])
-            std::rethrow_exception(failures[a]);
-        files.merge(sounds[a]);
-    }
+    FileSet files = BuildSharedPictures();
+    for (std::future<FileSet>& part : parts)
+        files.merge(part.get());
 
     const std::filesystem::path root(outDir);
     for (const auto& [name, bytes] : files) {
