@@ -64,7 +64,7 @@ void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, 
     height = std::min(height, bottom - kForestTopRow - 12);
     const double width = height * (0.36 + 0.1 * rng.Unit());
     const QPainterPath crown = SpruceOutline(rng, x, bottom, height, width);
-    // Farther trees are veiled in blue; nearer ones are darker and greener.
+    // Farther trees are veiled by the air, nearer ones darker.
     const Rgb shadow = Mix(colors.farShadow, colors.nearShadow, nearness);
     const Rgb lit = Mix(colors.farLit, colors.nearLit, nearness);
     QLinearGradient fill(x - width * 0.5, 0, x + width * 0.5, 0);

@@ -26,6 +26,7 @@ double Softness(int pixels, double drawnAt) {
     return drawnAt > 0 ? 0.19 * pixels / drawnAt : 0;
 }
 
+// A plumage in the painter's colours.
 struct Palette {
     QColor coverts;
     QColor flight;
