@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataDir.h"
 
+#include "areagen/Looks.h"
 #include "areagen/Tga.h"
 #include "areagen/Vulture.h"
 #include "textures/TgaDecoder.h"
@@ -19,16 +20,16 @@ using areagen::DecodeTgaRows;
 
 const std::string kArea = "BlueMountains/";
 
-std::vector<std::string> AllPictures() {
-    std::vector<std::string> names{"font.tga", "cursor.tga", kArea + "ammo.tga"};
+std::vector<std::string> AllPictures(const std::string& area = kArea) {
+    std::vector<std::string> names{"font.tga", "cursor.tga", area + "ammo.tga"};
     for (int n = 0; n < 3; ++n)
-        names.push_back(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
+        names.push_back(area + "backgroundLayer" + std::to_string(n) + ".tga");
     for (int n = 0; n < 7; ++n)
-        names.push_back(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
+        names.push_back(area + "foregroundLayer" + std::to_string(n) + ".tga");
     for (const char* group : {"small", "medium", "big"}) {
-        names.push_back(kArea + group + "ChickenFalling.tga");
+        names.push_back(area + group + "ChickenFalling.tga");
         for (int f = 0; f < 6; ++f)
-            names.push_back(kArea + group + "ChickenRight" + std::to_string(f) + ".tga");
+            names.push_back(area + group + "ChickenRight" + std::to_string(f) + ".tga");
     }
     return names;
 }
@@ -52,8 +53,11 @@ int InkIn(const QImage& rows, int x0, int y0, int w, int h) {
     return ink;
 }
 
-TEST(GeneratedPictures, EveryPictureLoadsWithTheGamesReaderAtPowerOfTwoSizes) {
-    for (const std::string& name : AllPictures()) {
+TEST(GeneratedPictures, EveryPictureOfEveryAreaLoadsWithTheGamesReaderAtPowerOfTwoSizes) {
+    std::vector<std::string> names = AllPictures();
+    for (const std::string& name : AllPictures("GoldenLarches/"))
+        names.push_back(name);
+    for (const std::string& name : names) {
         const auto bytes = DataFile(name);
         const DecodeResult result = DecodeTga(bytes, name);
         ASSERT_TRUE(result.ok()) << name << ": " << result.message;
@@ -286,10 +290,11 @@ TEST(GeneratedPictures, BirdFramesAreTransparentInTheCornersAndDifferFromFrameTo
 }
 
 TEST(GeneratedPictures, BirdsAreTheSameForEveryRun) {
-    EXPECT_EQ(areagen::PaintVulture(64, 3, areagen::Plumage::Tawny, 35),
-              areagen::PaintVulture(64, 3, areagen::Plumage::Tawny, 35));
-    EXPECT_EQ(areagen::PaintFallingVulture(64, areagen::Plumage::Dark, 25),
-              areagen::PaintFallingVulture(64, areagen::Plumage::Dark, 25));
+    const auto& plumage = areagen::SummerDayLook().birds;
+    EXPECT_EQ(areagen::PaintVulture(64, 3, plumage[1], 35),
+              areagen::PaintVulture(64, 3, plumage[1], 35));
+    EXPECT_EQ(areagen::PaintFallingVulture(64, plumage[0], 25),
+              areagen::PaintFallingVulture(64, plumage[0], 25));
 }
 
 TEST(GeneratedPictures, IconsForEveryThemeSizeAreSquareWithSharpRimAndPosts) {

@@ -24,12 +24,14 @@ std::string readAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// A complete data directory of 2 x 2 pictures; flight frames named after `stems`.
-void writeData(const test::TempDir& dir, const std::string& settings) {
-    QDir(QString::fromStdString(dir.path())).mkpath("BlueMountains");
-    for (const auto& file : GamePictureFiles(dir.path()))
+// A complete data directory of 2 x 2 pictures for the area; flight frames named after the
+// stems of `settings`.
+void writeData(const test::TempDir& dir, const std::string& settings,
+               const std::string& area = "BlueMountains") {
+    QDir(QString::fromStdString(dir.path())).mkpath(QString::fromStdString(area));
+    dir.write(area + "/settings.ini", settings);
+    for (const auto& file : GamePictureFiles(dir.path(), area))
         std::ofstream(file, std::ios::binary) << Tga(10, 2, 2, 32, "\x83\1\2\3\4");
-    dir.write("BlueMountains/settings.ini", settings);
 }
 
 TEST(DataDirCheck, ListsTheFilesAnAreaLoadReads) {
@@ -67,6 +69,22 @@ TEST(DataDirCheck, ReportsEachRefusedPictureWithTheGamesMessage) {
             "smallChickenRight0.tga: Read beyond end of file\n" + bm +
             "bigChickenRight4.tga: Couldn't load \"" + bm +
             "bigChickenRight4.tga\". Only 24 and 32 bit TGA files supported. [TGA File Error]\n");
+}
+
+TEST(DataDirCheck, ChecksEveryAreaFolderAndTheSharedPicturesOnce) {
+    test::TempDir dir;
+    writeData(dir, "");
+    writeData(dir, "[chicken]\nbigChickenTextures=owl\n", "Autumn");
+    QDir(QString::fromStdString(dir.path())).mkpath("icons/16x16");
+    EXPECT_EQ(AreaFolders(dir.path()), (std::vector<std::string>{"Autumn", "BlueMountains"}));
+    std::filesystem::remove(dir.file("cursor.tga"));
+    std::filesystem::remove(dir.file("Autumn/owl3.tga"));
+    std::ostringstream out;
+    EXPECT_FALSE(CheckDataDir(dir.path(), out));
+    EXPECT_EQ(out.str(), dir.file("cursor.tga") + ": File not found  - " + dir.file("cursor.tga") +
+                             " [TGA Texture]\n" + dir.file("Autumn/owl3.tga") +
+                             ": File not found  - " + dir.file("Autumn/owl3.tga") +
+                             " [TGA Texture]\n");
 }
 
 TEST(CheckTool, DecodesOnePictureToPamOrExplainsWhyNot) {

@@ -75,6 +75,7 @@ int Canopy::CrownsNear(int k, double x, std::array<Crown, 3>& crowns) const {
             0.6 * style_.rowStep * row.growth * (Hashed(style_.seed, k, j, 5) - 0.5);
         crown.apex = foot - crown.height;
         crown.tone = 0.5 * Hashed(style_.seed, k, j, 6) + 0.5 * stand;
+        crown.larch = style_.larchShare > 0 && Hashed(style_.seed, k, j, 7) < style_.larchShare;
     }
     return count;
 }
@@ -138,10 +139,12 @@ Canopy::Sample Canopy::At(double x, double y, double sun) const {
         const int count = CrownsNear(k, x, crowns);
         for (int n = 0; n < count; ++n) {
             double light = 0;
-            const double share = Coverage(crowns[std::size_t(n)], x, y, light, sun);
+            const Crown& crown = crowns[std::size_t(n)];
+            const double share = Coverage(crown, x, y, light, sun);
             if (share <= 0)
                 continue;
-            const Rgb color = Mix(style_.shadow, style_.lit, Clamp01(light));
+            const Rgb color = crown.larch ? Mix(style_.larchShadow, style_.larchLit, Clamp01(light))
+                                          : Mix(style_.shadow, style_.lit, Clamp01(light));
             const double w = (1 - cover) * share;
             sum = sum + color * w;
             cover += w;

@@ -19,6 +19,10 @@ struct CanopyStyle {
     Rgb lit;        // its sunlit side
     Rgb gap;        // the dark between the crowns
     std::uint32_t seed;
+    // Larches standing among the spruces, with crowns of their own colours.
+    double larchShare = 0;
+    Rgb larchShadow{};
+    Rgb larchLit{};
 };
 
 // A slope covered in conifers whose upper edge follows a hill line. Coordinates are panorama
@@ -46,6 +50,7 @@ private:
         double apex; // row of the tip
         double height;
         double tone;
+        bool larch;
     };
     struct Row {
         double depth;  // below the hill line

@@ -16,17 +16,16 @@
 #include <QBuffer>
 
 #include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <stdexcept>
-#include <thread>
+#include <vector>
 
 namespace kluvian::areagen {
 
 namespace {
-
-const std::string kArea = "BlueMountains/";
 
 std::vector<std::uint8_t> Png(const QImage& image) {
     QByteArray bytes;
@@ -49,8 +48,7 @@ void AddLayerTiles(FileSet& files, const QImage& panorama, int tiles, const std:
         if (k >= shownTiles)
             tile = tile.scaled(width / 4, panorama.height() / 4, Qt::IgnoreAspectRatio,
                                Qt::SmoothTransformation);
-        files[kArea + stem + std::to_string(k) + ".tga"] =
-            EncodeTga(tile, TgaLayout{kind, false, true});
+        files[stem + std::to_string(k) + ".tga"] = EncodeTga(tile, TgaLayout{kind, false, true});
     }
 }
 
@@ -80,7 +78,7 @@ std::string SettingsIni(const HudColors& colors) {
     return ini;
 }
 
-FileSet BuildPictures() {
+FileSet BuildSharedPictures() {
     FileSet files;
     files["font.tga"] = EncodeTga(PaintFontSheet(), TgaLayout{TgaKind::Rgba32, true, false});
     files["cursor.tga"] = EncodeTga(PaintCrosshair(), TgaLayout{TgaKind::Rgba32});
@@ -88,11 +86,20 @@ FileSet BuildPictures() {
         const std::string size = std::to_string(n) + "x" + std::to_string(n);
         files["icons/" + size + "/kluvian.png"] = Png(PaintIconAt(n));
     }
-    AddLayerTiles(files, PaintMountainPanorama(), 3, "backgroundLayer", TgaKind::Rgb24, 3);
+    return files;
+}
+
+FileSet BuildAreaPictures(const Area& area) {
+    const Look& look = *area.look;
+    const std::string folder = area.name + "/";
+    FileSet files;
+    AddLayerTiles(files, PaintMountainPanorama(look), 3, folder + "backgroundLayer", TgaKind::Rgb24,
+                  3);
     // The foreground pans 1.5 times as far as the background, 2400 units at most: its tiles of
     // 600 units from 0 to 5 come into view, the seventh never does.
-    AddLayerTiles(files, PaintForestPanorama(), 7, "foregroundLayer", TgaKind::Rgba32Rle, 6);
-    files[kArea + "ammo.tga"] = EncodeTga(PaintCartridge(), TgaLayout{TgaKind::Rgba32});
+    AddLayerTiles(files, PaintForestPanorama(look.forest), 7, folder + "foregroundLayer",
+                  TgaKind::Rgba32Rle, 6);
+    files[folder + "ammo.tga"] = EncodeTga(PaintCartridge(), TgaLayout{TgaKind::Rgba32});
 
     // The game draws the birds 25, 35 and 45 units wide. Each picture is softened for that
     // size, so it shows no aliasing at 800 x 600 yet keeps its detail when maximised. 128
@@ -102,51 +109,39 @@ FileSet BuildPictures() {
         const char* name;
         int pixels;
         double drawnAt;
-        Plumage plumage;
-    } groups[] = {{"small", 64, 25, Plumage::Dark},
-                  {"medium", 64, 35, Plumage::Tawny},
-                  {"big", 128, 45, Plumage::Pale}};
-    for (const auto& g : groups) {
+    } groups[] = {{"small", 64, 25}, {"medium", 64, 35}, {"big", 128, 45}};
+    for (std::size_t g = 0; g < 3; ++g) {
+        const auto& [name, pixels, drawnAt] = groups[g];
+        const Plumage& plumage = look.birds[g];
         for (int f = 0; f < kWingFrames; ++f)
-            files[kArea + g.name + "ChickenRight" + std::to_string(f) + ".tga"] = EncodeTga(
-                PaintVulture(g.pixels, f, g.plumage, g.drawnAt), TgaLayout{TgaKind::Rgba32});
-        files[kArea + g.name + "ChickenFalling.tga"] = EncodeTga(
-            PaintFallingVulture(g.pixels, g.plumage, g.drawnAt), TgaLayout{TgaKind::Rgba32});
+            files[folder + name + "ChickenRight" + std::to_string(f) + ".tga"] =
+                EncodeTga(PaintVulture(pixels, f, plumage, drawnAt), TgaLayout{TgaKind::Rgba32});
+        files[folder + name + "ChickenFalling.tga"] =
+            EncodeTga(PaintFallingVulture(pixels, plumage, drawnAt), TgaLayout{TgaKind::Rgba32});
     }
-    const std::string ini = SettingsIni(HudColors{});
-    files[kArea + "settings.ini"] = {ini.begin(), ini.end()};
+    const std::string ini = SettingsIni(look.hud);
+    files[folder + "settings.ini"] = {ini.begin(), ini.end()};
     return files;
 }
 
-FileSet BuildSounds() {
+FileSet BuildAreaSounds(const Area& area) {
     FileSet files;
-    files[kArea + "gunshot.wav"] = EncodeWav(SynthesizeGunshot(), kSampleRate);
-    files[kArea + "music.mp3"] = EncodeMp3(ComposeMusic());
+    files[area.name + "/gunshot.wav"] = EncodeWav(SynthesizeGunshot(), kSampleRate);
+    files[area.name + "/music.mp3"] = EncodeMp3(ComposeMusic(area.look->music));
     return files;
 }
 
-void WriteDataSet(const std::string& outDir) {
-    FileSet sounds;
-    // The music takes as long as all pictures together: make it on the other core.
-    std::exception_ptr musicFailure;
-    std::thread music([&sounds, &musicFailure] {
-        try {
-            sounds = BuildSounds();
-        } catch (...) {
-            musicFailure = std::current_exception();
-        }
-    });
-    FileSet files;
-    try {
-        files = BuildPictures();
-    } catch (...) {
-        music.join();
-        throw;
+void WriteDataSet(const std::string& outDir, const std::vector<Area>& areas) {
+    // An area's music takes about as long to make as its pictures, and only the ridges' rows
+    // share themselves out among the cores: every area's music and pictures are made at once.
+    std::vector<std::future<FileSet>> parts;
+    for (const Area& area : areas) {
+        parts.push_back(std::async(std::launch::async, BuildAreaSounds, std::cref(area)));
+        parts.push_back(std::async(std::launch::async, BuildAreaPictures, std::cref(area)));
     }
-    music.join();
-    if (musicFailure)
-        std::rethrow_exception(musicFailure);
-    files.merge(sounds);
+    FileSet files = BuildSharedPictures();
+    for (std::future<FileSet>& part : parts)
+        files.merge(part.get());
 
     const std::filesystem::path root(outDir);
     for (const auto& [name, bytes] : files) {

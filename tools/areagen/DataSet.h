@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "areagen/Looks.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -8,26 +10,20 @@
 
 namespace kluvian::areagen {
 
-// The colours of the head-up display texts, red, green and blue 0..1 each.
-struct HudColors {
-    double score[3] = {1.0, 0.86, 0.35};
-    double time[3] = {0.78, 0.92, 1.0};
-    double help[3] = {1.0, 0.62, 0.2};
-    double fps[3] = {0.86, 0.9, 0.8};
-};
-
-// Every file of the data directory, keyed by its path relative to it ("BlueMountains/ammo.tga").
+// Files of the data directory, keyed by their path relative to it ("BlueMountains/ammo.tga").
 using FileSet = std::map<std::string, std::vector<std::uint8_t>>;
 
-// The pictures (font, cross-hair, icon, layers, cartridge, birds) and settings.ini.
-FileSet BuildPictures();
-// The shot sound and the music.
-FileSet BuildSounds();
-// The text of the area's settings.ini.
+// What all areas share: the font, the cross-hair and the application icons.
+FileSet BuildSharedPictures();
+// The area's pictures (layers, cartridge, birds) and its settings.ini, under its name.
+FileSet BuildAreaPictures(const Area& area);
+// The area's shot sound and music, under its name.
+FileSet BuildAreaSounds(const Area& area);
+// The text of an area's settings.ini.
 std::string SettingsIni(const HudColors& colors);
 
-// Writes the whole data directory into outDir, creating it as needed. Throws
+// Writes the shared files and every area into outDir, creating folders as needed. Throws
 // std::runtime_error when a file cannot be written.
-void WriteDataSet(const std::string& outDir);
+void WriteDataSet(const std::string& outDir, const std::vector<Area>& areas);
 
 } // namespace kluvian::areagen

@@ -59,13 +59,14 @@ QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, dou
     return path;
 }
 
-void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, double nearness) {
+void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, double nearness,
+                 const TreeColors& colors) {
     height = std::min(height, bottom - kForestTopRow - 12);
     const double width = height * (0.36 + 0.1 * rng.Unit());
     const QPainterPath crown = SpruceOutline(rng, x, bottom, height, width);
-    // Farther trees are veiled in blue; nearer ones are darker and greener.
-    const Rgb shadow = Mix(Rgb{40, 66, 78}, Rgb{10, 24, 20}, nearness);
-    const Rgb lit = Mix(Rgb{84, 112, 112}, Rgb{40, 74, 48}, nearness);
+    // Farther trees are veiled by the air, nearer ones darker.
+    const Rgb shadow = Mix(colors.farShadow, colors.nearShadow, nearness);
+    const Rgb lit = Mix(colors.farLit, colors.nearLit, nearness);
     QLinearGradient fill(x - width * 0.5, 0, x + width * 0.5, 0);
     fill.setColorAt(0, shadow.ToQColor());
     fill.setColorAt(0.55, Mix(shadow, lit, 0.45).ToQColor());
@@ -103,52 +104,53 @@ QPainterPath RockOutline(Rng& rng, double cx, double bottom, double w, double h)
     return path;
 }
 
-void PaintRock(QPainter& p, Rng& rng, double cx, double bottom, double w) {
+void PaintRock(QPainter& p, Rng& rng, const ForestLook& look, double cx, double bottom, double w) {
     const double h = w * (0.45 + 0.3 * rng.Unit());
     const QPainterPath rock = RockOutline(rng, cx, bottom, w, h);
     QRadialGradient fill(QPointF(cx + w * 0.25, bottom - h * 0.85), w * 0.9);
-    fill.setColorAt(0, QColor(150, 156, 160));
-    fill.setColorAt(0.45, QColor(92, 98, 106));
-    fill.setColorAt(1, QColor(34, 38, 44));
+    fill.setColorAt(0, look.rockLit.ToQColor());
+    fill.setColorAt(0.45, look.rockMiddle.ToQColor());
+    fill.setColorAt(1, look.rockDark.ToQColor());
     p.fillPath(rock, fill);
     p.save();
     p.setClipPath(rock);
     // Cracks and a cap of moss.
-    p.setPen(QPen(QColor(30, 32, 36, 160), 1.4));
+    p.setPen(QPen(look.crack.ToQColor(160), 1.4));
     for (int k = 0; k < 3; ++k) {
         const double sx = cx + w * (rng.Unit() - 0.5) * 0.6;
         p.drawLine(QPointF(sx, bottom - h * (0.5 + 0.5 * rng.Unit())),
                    QPointF(sx + w * (rng.Unit() - 0.5) * 0.3, bottom));
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 96, 52, 120));
+    p.setBrush(look.moss.ToQColor(120));
     p.drawEllipse(QPointF(cx - w * 0.1, bottom - h * 1.0), w * 0.35, h * 0.18);
     p.restore();
 }
 
-void PaintBush(QPainter& p, Rng& rng, double cx, double bottom, double size) {
+void PaintBush(QPainter& p, Rng& rng, const ForestLook& look, double cx, double bottom,
+               double size) {
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 14; ++k) {
         const double a = kPi * rng.Unit();
         const double r = size * (0.25 + 0.3 * rng.Unit());
         const QPointF c(cx + std::cos(a) * size * 0.55, bottom - std::sin(a) * size * 0.5);
         QRadialGradient fill(c + QPointF(r * 0.4, -r * 0.5), r * 1.3);
-        fill.setColorAt(0, QColor(58, 92, 46));
-        fill.setColorAt(1, QColor(16, 34, 22));
+        fill.setColorAt(0, look.bushLit.ToQColor());
+        fill.setColorAt(1, look.bushDark.ToQColor());
         p.setBrush(fill);
         p.drawEllipse(c, r, r * 0.85);
     }
 }
 
-void PaintGrass(QPainter& p, Rng& rng, const Noise& ground, int count, double minLen,
-                double maxLen) {
+void PaintGrass(QPainter& p, Rng& rng, const ForestLook& look, const Noise& ground, int count,
+                double minLen, double maxLen) {
     for (int k = 0; k < count; ++k) {
         const double x = kForestWidth * rng.Unit();
         const double base = kForestHeight - GroundHeight(ground, x) + 4 + 40 * rng.Unit();
         const double len = minLen + (maxLen - minLen) * rng.Unit();
         const double lean = (rng.Unit() - 0.4) * len * 0.5;
         const double shade = rng.Unit();
-        const QColor c = Mix(Rgb{30, 52, 28}, Rgb{104, 128, 62}, shade * shade).ToQColor(230);
+        const QColor c = Mix(look.grassDark, look.grassLit, shade * shade).ToQColor(230);
         QPainterPath blade;
         blade.moveTo(x - 1.6, base);
         blade.quadTo(x + lean * 0.3, base - len * 0.6, x + lean, base - len);
@@ -160,19 +162,22 @@ void PaintGrass(QPainter& p, Rng& rng, const Noise& ground, int count, double mi
 
 } // namespace
 
-QImage PaintForestPanorama() {
+QImage PaintForestPanorama(const ForestLook& look) {
     QImage image(kForestWidth, kForestHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    Rng rng(2024);
-    const Noise ground(77);
+    Rng rng(look.seed);
+    const Noise ground(look.groundSeed);
+    // Which trees are larches comes from a source of its own, so the share changes nothing else.
+    Rng larches(look.larchSeed);
 
     // Trees grow in stands with clearings between them, farther ones first.
     struct Tree {
         double x;
         double height;
         double nearness;
+        bool larch;
     };
     std::vector<Tree> trees;
     for (double x = 40; x < kForestWidth;) {
@@ -180,8 +185,8 @@ QImage PaintForestPanorama() {
         for (int i = 0; i < stand && x < kForestWidth; ++i) {
             const double nearness = rng.Unit();
             const double tall = kForestHeight - kForestTopRow - 20;
-            trees.push_back(
-                {x, tall * (0.45 + 0.55 * rng.Unit()) * (0.75 + 0.25 * nearness), nearness});
+            const double height = tall * (0.45 + 0.55 * rng.Unit()) * (0.75 + 0.25 * nearness);
+            trees.push_back({x, height, nearness, larches.Chance(look.larchShare)});
             x += 40 + 70 * rng.Unit();
         }
         x += 260 + 480 * rng.Unit();
@@ -200,32 +205,34 @@ QImage PaintForestPanorama() {
     for (const Tree& t : trees) {
         if (t.nearness < 0.5) {
             const double bottom = kForestHeight - GroundHeight(ground, t.x) + 10;
-            PaintSpruce(p, rng, t.x, bottom, t.height * 0.85, t.nearness);
+            PaintSpruce(p, rng, t.x, bottom, t.height * 0.85, t.nearness,
+                        t.larch ? look.larch : look.spruce);
         }
     }
     QLinearGradient soil(0, kForestHeight - 110, 0, kForestHeight);
-    soil.setColorAt(0, QColor(58, 84, 44));
-    soil.setColorAt(0.35, QColor(34, 56, 32));
-    soil.setColorAt(1, QColor(12, 22, 16));
+    soil.setColorAt(0, look.soilTop.ToQColor());
+    soil.setColorAt(0.35, look.soilMiddle.ToQColor());
+    soil.setColorAt(1, look.soilBottom.ToQColor());
     p.fillPath(meadow, soil);
-    PaintGrass(p, rng, ground, 2600, 10, 26);
+    PaintGrass(p, rng, look, ground, 2600, 10, 26);
     for (const Tree& t : trees) {
         if (t.nearness >= 0.5) {
             const double bottom = kForestHeight - GroundHeight(ground, t.x) + 28;
-            PaintSpruce(p, rng, t.x, bottom, t.height, t.nearness);
+            PaintSpruce(p, rng, t.x, bottom, t.height, t.nearness,
+                        t.larch ? look.larch : look.spruce);
         }
     }
     for (double x = 150 + 300 * rng.Unit(); x < kForestWidth; x += 380 + 700 * rng.Unit())
-        PaintRock(p, rng, x, kForestHeight - 18 - 20 * rng.Unit(), 50 + 90 * rng.Unit());
+        PaintRock(p, rng, look, x, kForestHeight - 18 - 20 * rng.Unit(), 50 + 90 * rng.Unit());
     for (double x = 300 * rng.Unit(); x < kForestWidth; x += 220 + 420 * rng.Unit())
-        PaintBush(p, rng, x, kForestHeight - 10, 30 + 40 * rng.Unit());
-    PaintGrass(p, rng, ground, 2200, 18, 46);
-    // Meadow flowers.
+        PaintBush(p, rng, look, x, kForestHeight - 10, 30 + 40 * rng.Unit());
+    PaintGrass(p, rng, look, ground, 2200, 18, 46);
+    // Flowers, berries or fallen leaves.
     p.setPen(Qt::NoPen);
-    for (int k = 0; k < 260; ++k) {
+    for (int k = 0; k < look.dots; ++k) {
         const double x = kForestWidth * rng.Unit();
         const double y = kForestHeight - GroundHeight(ground, x) * rng.Range(0.15, 0.85);
-        p.setBrush(rng.Chance(0.5) ? QColor(236, 226, 150) : QColor(220, 210, 236));
+        p.setBrush((rng.Chance(0.5) ? look.dotA : look.dotB).ToQColor());
         p.drawEllipse(QPointF(x, y), 2.0, 1.6);
     }
     p.end();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "areagen/Look.h"
+
 #include <QImage>
 
 namespace kluvian::areagen {
@@ -13,6 +15,6 @@ inline constexpr int kForestTopRow = 600;
 
 // Conifers, rocks, bushes and grass on transparent ground, upright and as they appear on
 // screen from left to right.
-QImage PaintForestPanorama();
+QImage PaintForestPanorama(const ForestLook& look);
 
 } // namespace kluvian::areagen

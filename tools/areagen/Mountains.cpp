@@ -16,82 +16,48 @@ namespace kluvian::areagen {
 
 namespace {
 
-constexpr double kSunX = 2430;
-constexpr double kSunY = 500;
-
-struct Ridge {
-    double base;      // typical crest row
-    double height;    // how far peaks rise above it
-    double scale;     // units per feature of the crest
-    double peakiness; // 0 rolling hills .. 1 jagged peaks
-    Rgb shadow;       // the face turned away from the sun
-    Rgb lit;          // the face turned towards it
-    double haze;      // how much the air already veils the ridge
-    double snowRow;   // rows above this carry snow; 0 for none
-    double grain;     // units per rock face
-    std::uint32_t seed;
-    // Wooded instead of rocky: the crowns bring their own colours, no rock or snow shows.
-    const CanopyStyle* forest = nullptr;
-};
-
-// The two nearest ridges are wooded: the farther one with smaller, bluer crowns.
-const CanopyStyle kFarForest{5, 12, 0.3, {40, 66, 76}, {96, 124, 110}, {34, 56, 64}, 61};
-const CanopyStyle kNearForest{7, 18, 0.3, {18, 42, 36}, {66, 104, 66}, {14, 34, 30}, 67};
-
-// Farther ridges are paler and bluer.
-const std::array<Ridge, 5> kRidges{{
-    {610, 250, 520, 1.0, {92, 112, 156}, {176, 188, 208}, 0.30, 505, 60, 11},
-    {690, 170, 380, 0.8, {64, 84, 126}, {150, 162, 184}, 0.22, 585, 52, 23},
-    {770, 120, 300, 0.5, {48, 70, 104}, {118, 134, 156}, 0.16, 0, 44, 37},
-    {850, 90, 260, 0.3, {}, {}, 0.14, 0, 0, 41, &kFarForest},
-    {930, 60, 220, 0.2, {}, {}, 0.08, 0, 0, 53, &kNearForest},
-}};
-
-const Rgb kHaze{196, 210, 228};
-
-Rgb SkyAt(double x, double y) {
+Rgb SkyAt(const SkyLook& sky, double x, double y) {
     const double v = (y - kFirstVisibleRow) / 768.0; // 0 at the top of the view
-    const Rgb zenith{38, 88, 168};
-    const Rgb high{74, 134, 206};
-    const Rgb low{160, 196, 230};
-    const Rgb horizon{236, 222, 200};
-    Rgb c = v < 0      ? Mix(zenith, high, Clamp01(v + 1.0 / 3) * 3)
-            : v < 0.45 ? Mix(high, low, v / 0.45)
-                       : Mix(low, horizon, Clamp01((v - 0.45) / 0.25));
-    const double d = std::hypot((x - kSunX) * 0.8, y - kSunY);
-    const double glow = 0.55 * std::exp(-d / 90.0) + 0.35 * std::exp(-d / 320.0);
-    c = Mix(c, Rgb{255, 236, 196}, Clamp01(glow));
-    if (d < 30)
-        c = Mix(c, Rgb{255, 252, 236}, SmoothStep(30, 26, d));
+    Rgb c = v < 0           ? Mix(sky.zenith, sky.high, Clamp01(v + 1.0 / 3) * 3)
+            : v < sky.lowAt ? Mix(sky.high, sky.low, v / sky.lowAt)
+                            : Mix(sky.low, sky.horizon, Clamp01((v - sky.lowAt) / sky.horizonSpan));
+    const double d = std::hypot((x - sky.sunX) * sky.glowAcross, y - sky.sunY);
+    const double glow = sky.glowNear * std::exp(-d / sky.glowNearReach) +
+                        sky.glowFar * std::exp(-d / sky.glowFarReach);
+    c = Mix(c, sky.glow, Clamp01(glow));
+    const double r = std::hypot((x - sky.sunX) * sky.discAcross, y - sky.sunY);
+    if (r < sky.sunRadius)
+        c = Mix(c, sky.disc, SmoothStep(sky.sunRadius, sky.sunRadius - 4, r));
     return c;
 }
 
 class Clouds {
 public:
-    Clouds() : noise_(7), wisps_(8) {}
+    Clouds(const CloudLook& look, const SkyLook& sky)
+        : look_(look), sky_(sky), noise_(look.seed), wisps_(look.wispSeed) {}
 
     Rgb Over(Rgb sky, double x, double y) const {
         const double d = Density(x, y);
-        const double above = Density(x + 6, y - 14);
+        const double above = Density(x + look_.lightDx, y + look_.lightDy);
         const double cirrus = Cirrus(x, y);
-        Rgb c = Mix(sky, Rgb{250, 248, 244}, cirrus * 0.55);
+        Rgb c = Mix(sky, look_.cirrus, cirrus * look_.cirrusStrength);
         if (d <= 0)
             return c;
-        const double sun = std::exp(-std::hypot(x - kSunX, y - kSunY) / 400.0);
-        // White tops, cool blue-grey undersides; near the sun only a little brighter.
-        const Rgb bright = Mix(Rgb{250, 251, 253}, Rgb{255, 253, 246}, sun);
-        const Rgb shade = Mix(Rgb{166, 180, 206}, Rgb{196, 208, 226}, sun);
+        const double sun = std::exp(-std::hypot(x - sky_.sunX, y - sky_.sunY) / look_.sunReach);
+        // Lit on the sun's side, shaded on the other; near the sun only a little brighter.
+        const Rgb bright = Mix(look_.bright, look_.brightSun, sun);
+        const Rgb shade = Mix(look_.shade, look_.shadeSun, sun);
         const Rgb cloud = Mix(bright, shade, Clamp01(above * 1.3 - 0.1));
         return Mix(c, cloud, Clamp01(d * 1.6));
     }
 
 private:
     double Density(double x, double y) const {
-        // Two bands of fair-weather clouds over the ridges.
-        const double band = std::exp(-std::pow((y - 470) / 70, 2)) * 0.9 +
-                            std::exp(-std::pow((y - 330) / 50, 2)) * 0.6;
-        const double n = noise_.Fbm(x / 210.0, y / 70.0, 5);
-        return (n + band - 0.72) * 1.8;
+        double band = 0;
+        for (const CloudLook::Band& b : look_.bands)
+            band += std::exp(-std::pow((y - b.row) / b.spread, 2)) * b.weight;
+        const double n = noise_.Fbm(x / look_.across, y / look_.down, 5);
+        return (n + band - look_.threshold) * 1.8;
     }
     double Cirrus(double x, double y) const {
         if (y > 420)
@@ -99,6 +65,8 @@ private:
         const double n = wisps_.Fbm(x / 500.0 + y / 300.0, y / 18.0, 4);
         return Clamp01((n - 0.25) * 2.5) * SmoothStep(420, 300, y) * SmoothStep(120, 220, y);
     }
+    const CloudLook& look_;
+    const SkyLook& sky_;
     Noise noise_;
     Noise wisps_;
 };
@@ -111,7 +79,7 @@ double ColumnX(int i) {
 constexpr int kColumns = kPanoramaWidth * kPanoramaTexelsPerUnit;
 
 // The ridge's skyline without trees, per texel column.
-std::vector<double> HillOf(const Ridge& ridge) {
+std::vector<double> HillOf(const RidgeLook& ridge) {
     const Noise noise(ridge.seed);
     std::vector<double> hill(kColumns);
     for (int i = 0; i < kColumns; ++i) {
@@ -129,9 +97,9 @@ std::vector<double> HillOf(const Ridge& ridge) {
 // any reach costs the same. Columns are texel columns; x and y are panorama units.
 class RidgeShape {
 public:
-    explicit RidgeShape(const Ridge& ridge)
-        : ridge_(ridge), hill_(HillOf(ridge)), crest_(hill_), sums_(hill_.size() + 1, 0.0),
-          rock_(ridge.seed + 500), tone_(ridge.seed + 600) {
+    RidgeShape(const RidgeLook& ridge, const MountainLook& look, const SkyLook& sky)
+        : ridge_(ridge), look_(look), sky_(sky), hill_(HillOf(ridge)), crest_(hill_),
+          sums_(hill_.size() + 1, 0.0), rock_(ridge.seed + 500), tone_(ridge.seed + 600) {
         for (std::size_t i = 0; i < hill_.size(); ++i)
             sums_[i + 1] = sums_[i] + hill_[i];
         if (ridge.forest) {
@@ -150,7 +118,7 @@ public:
         const double x = ColumnX(i);
         const double depth = std::max(y - hill_[std::size_t(i)], 0.0);
         // The sun stands low in the right part of the sky: faces on its side catch the light.
-        const double side = std::tanh((kSunX - x) / 260.0);
+        const double side = std::tanh((sky_.sunX - x) / look_.sideReach);
         Canopy::Sample s;
         if (canopy_) {
             s = canopy_->At(x, y, side);
@@ -158,14 +126,15 @@ public:
             const double spur = Slope(i, 14 + 0.7 * depth) + 0.6 * Slope(i, 50 + 1.5 * depth);
             s.color = s.color * (0.92 + 0.3 * std::clamp(spur * side, -0.5, 0.5));
             // Farther up the slope the trees stand farther off, in thicker air.
-            const double far = 0.18 * (1 - SmoothStep(0, 60, depth));
-            s.color = Mix(s.color, kHaze, far);
+            const double far = look_.treeHaze * (1 - SmoothStep(0, 60, depth));
+            s.color = Mix(s.color, look_.haze, far);
         } else {
             s = {Rock(i, x, y, depth, side), Clamp01(y + 0.5 - Crest(i))};
         }
         // Aerial perspective, and valley mist gathering below each crest.
-        const double mist = ridge_.haze + (1 - ridge_.haze) * 0.55 * SmoothStep(0, 170, depth);
-        s.color = Mix(s.color, kHaze, mist);
+        const double mist =
+            ridge_.haze + (1 - ridge_.haze) * look_.valleyMist * SmoothStep(0, 170, depth);
+        s.color = Mix(s.color, look_.haze, mist);
         return s;
     }
 
@@ -182,9 +151,9 @@ private:
         const double hy = (Relief(wx, y + 2) - h) * g / 2;
         const double nx = 2.0 * spur - 0.6 * hx;
         const double ny = -0.6 * hy - 0.25;
-        const double lx = 0.8 * side;
-        const double ly = -0.45;
-        const double lz = 0.55;
+        const double lx = look_.lightSide * side;
+        const double ly = look_.lightUp;
+        const double lz = look_.lightFront;
         const double facing = (nx * lx + ny * ly + lz) / std::sqrt(nx * nx + ny * ny + 1);
         const double crevice = SmoothStep(-0.55, 0.25, h);
         const double light = Clamp01(0.5 + 1.15 * (facing - 0.45)) * (0.7 + 0.3 * crevice);
@@ -197,9 +166,7 @@ private:
             const double steep = std::hypot(nx, ny + 0.25);
             const double snow =
                 SmoothStep(line + 7, line - 7, y) * (1 - SmoothStep(0.9, 1.8, steep));
-            const Rgb snowLit{252, 252, 255};
-            const Rgb snowShade{150, 168, 206};
-            c = Mix(c, Mix(snowShade, snowLit, Clamp01(light * 1.25)), snow);
+            c = Mix(c, Mix(look_.snowShade, look_.snowLit, Clamp01(light * 1.25)), snow);
         }
         return c;
     }
@@ -244,7 +211,9 @@ private:
         return sum / total;
     }
 
-    const Ridge& ridge_;
+    const RidgeLook& ridge_;
+    const MountainLook& look_;
+    const SkyLook& sky_;
     std::vector<double> hill_;
     std::vector<double> crest_;
     std::vector<double> sums_;
@@ -255,13 +224,13 @@ private:
 
 } // namespace
 
-QImage PaintMountainPanorama() {
+QImage PaintMountainPanorama(const Look& look) {
     QImage image(kColumns, kPanoramaHeight, QImage::Format_RGB32);
     std::vector<RidgeShape> ridges;
-    ridges.reserve(kRidges.size());
-    for (const Ridge& ridge : kRidges)
-        ridges.emplace_back(ridge);
-    const Clouds clouds;
+    ridges.reserve(look.mountains.ridges.size());
+    for (const RidgeLook& ridge : look.mountains.ridges)
+        ridges.emplace_back(ridge, look.mountains, look.sky);
+    const Clouds clouds(look.clouds, look.sky);
     std::vector<QRgb*> rows;
     for (int y = 0; y < kPanoramaHeight; ++y)
         rows.push_back(reinterpret_cast<QRgb*>(image.scanLine(y)));
@@ -282,7 +251,7 @@ QImage PaintMountainPanorama() {
             }
             if (cover < 0.999) {
                 const double x = ColumnX(i);
-                sum = sum + clouds.Over(SkyAt(x, y), x, y) * (1 - cover);
+                sum = sum + clouds.Over(SkyAt(look.sky, x, y), x, y) * (1 - cover);
             }
             rows[std::size_t(y)][i] = sum.ToQRgb();
         }

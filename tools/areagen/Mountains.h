@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "areagen/Look.h"
+
 #include <QImage>
 
 namespace kluvian::areagen {
@@ -14,8 +16,8 @@ inline constexpr int kPanoramaTexelsPerUnit = 2;
 // Rows above this one lie above the view: the world shows only the lower three quarters.
 inline constexpr int kFirstVisibleRow = 256;
 
-// The sky and the mountain ridges, upright and as they appear on screen from left to right:
-// kPanoramaWidth * kPanoramaTexelsPerUnit x kPanoramaHeight texels.
-QImage PaintMountainPanorama();
+// The sky and the mountain ridges of the look, upright and as they appear on screen from left
+// to right: kPanoramaWidth * kPanoramaTexelsPerUnit x kPanoramaHeight texels.
+QImage PaintMountainPanorama(const Look& look);
 
 } // namespace kluvian::areagen

@@ -139,24 +139,26 @@ struct View {
 
 class Scene {
 public:
-    explicit Scene(const FileSet& files) {
+    Scene(const FileSet& files, const std::string& area) {
+        const std::string folder = area + "/";
         for (int n = 0; n < 3; ++n)
-            back_[n] = Texture(files, "BlueMountains/backgroundLayer" + std::to_string(n) + ".tga");
+            back_[n] = Texture(files, folder + "backgroundLayer" + std::to_string(n) + ".tga");
         for (int n = 0; n < 7; ++n)
-            front_[n] =
-                Texture(files, "BlueMountains/foregroundLayer" + std::to_string(n) + ".tga");
+            front_[n] = Texture(files, folder + "foregroundLayer" + std::to_string(n) + ".tga");
         const char* groups[] = {"small", "medium", "big"};
         for (int g = 0; g < 3; ++g) {
             for (int f = 0; f < 6; ++f)
-                frames_[g][f] = Texture(files, "BlueMountains/" + std::string(groups[g]) +
-                                                   "ChickenRight" + std::to_string(f) + ".tga");
-            falling_[g] =
-                Texture(files, "BlueMountains/" + std::string(groups[g]) + "ChickenFalling.tga");
+                frames_[g][f] = Texture(files, folder + groups[g] + "ChickenRight" +
+                                                   std::to_string(f) + ".tga");
+            falling_[g] = Texture(files, folder + groups[g] + "ChickenFalling.tga");
         }
-        ammo_ = Texture(files, "BlueMountains/ammo.tga");
+        ammo_ = Texture(files, folder + "ammo.tga");
         font_ = Texture(files, "font.tga");
         cursor_ = Texture(files, "cursor.tga");
-        const auto& bytes = files.at("BlueMountains/settings.ini");
+        const auto it = files.find(folder + "settings.ini");
+        if (it == files.end())
+            throw std::runtime_error("no " + folder + "settings.ini");
+        const auto& bytes = it->second;
         const std::string ini(bytes.begin(), bytes.end());
         for (int c = 0; c < 3; ++c) {
             const char* channel[] = {"R", "G", "B"};
@@ -301,8 +303,8 @@ QImage BirdPanel(const Scene& scene, bool forest) {
 
 } // namespace
 
-QImage ComposePreview(const FileSet& pictures) {
-    const Scene scene(pictures);
+QImage ComposePreview(const FileSet& pictures, const std::string& area) {
+    const Scene scene(pictures, area);
     const std::vector<View> views{
         {0,
          8,
@@ -354,8 +356,10 @@ QImage ComposePreview(const FileSet& pictures) {
     return sheet;
 }
 
-void WritePreview(const std::string& pngPath) {
-    if (!ComposePreview(BuildPictures()).save(QString::fromStdString(pngPath), "PNG"))
+void WritePreview(const std::string& pngPath, const Area& area) {
+    FileSet files = BuildSharedPictures();
+    files.merge(BuildAreaPictures(area));
+    if (!ComposePreview(files, area.name).save(QString::fromStdString(pngPath), "PNG"))
         throw std::runtime_error("cannot write " + pngPath);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "areagen/Sprites.h"
 
+#include "areagen/Looks.h"
 #include "areagen/Vulture.h"
 
 #include <QLinearGradient>
@@ -147,7 +148,7 @@ QImage PaintIcon() {
     near.quadTo(210, 230, 256, 204);
     near.lineTo(256, 256);
     p.fillPath(near, QColor(30, 58, 62));
-    p.drawImage(QRectF(40, 36, 176, 176), PaintVulture(176, 1, Plumage::Tawny));
+    p.drawImage(QRectF(40, 36, 176, 176), PaintVulture(176, 1, SummerDayLook().birds[1]));
     p.restore();
     // The scope body and reticle.
     p.setPen(QPen(QColor(24, 26, 30), 18));

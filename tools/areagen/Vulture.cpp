@@ -26,46 +26,21 @@ double Softness(int pixels, double drawnAt) {
     return drawnAt > 0 ? 0.19 * pixels / drawnAt : 0;
 }
 
+// A plumage in the painter's colours.
 struct Palette {
-    QColor coverts; // underwing coverts and belly
-    QColor flight;  // flight feathers and tail
+    QColor coverts;
+    QColor flight;
     QColor ruff;
-    QColor skin; // bald head
+    QColor skin;
     QColor beak;
-    double rim;         // dark rim around the bird, in drawing units
-    double rimStrength; // its opacity
+    double rim;
+    double rimStrength;
 };
 
-Palette PaletteOf(Plumage plumage) {
-    switch (plumage) {
-    case Plumage::Dark:
-        // Drawn smallest, so it has the boldest pattern: near-black flight feathers, grey
-        // coverts and a white ruff that still read at a few pixels on sky, snow and forest.
-        return {QColor(92, 88, 84),
-                QColor(22, 18, 16),
-                QColor(252, 250, 244),
-                QColor(226, 92, 76),
-                QColor(236, 228, 204),
-                0.05,
-                0.55};
-    case Plumage::Tawny:
-        return {QColor(178, 134, 84),
-                QColor(84, 60, 42),
-                QColor(244, 236, 216),
-                QColor(222, 150, 136),
-                QColor(214, 200, 166),
-                0.035,
-                0.5};
-    case Plumage::Pale:
-        break;
-    }
-    return {QColor(214, 182, 134),
-            QColor(104, 78, 56),
-            QColor(248, 244, 232),
-            QColor(228, 186, 174),
-            QColor(196, 186, 160),
-            0.03,
-            0.5};
+Palette PaletteOf(const Plumage& p) {
+    return {p.coverts.ToQColor(), p.flight.ToQColor(), p.ruff.ToQColor(),
+            p.skin.ToQColor(),    p.beak.ToQColor(),   p.rim,
+            p.rimStrength};
 }
 
 // One wing's attitude in a beat: the arm raised `arm` degrees above level, the hand a further
@@ -191,7 +166,7 @@ void AddBody(Figure& fig, const Palette& c) {
 
 } // namespace
 
-QImage PaintVulture(int pixels, int frame, Plumage plumage, double drawnAt) {
+QImage PaintVulture(int pixels, int frame, const Plumage& plumage, double drawnAt) {
     // One smooth beat: the hands trail the arms, fanned on the downstroke (frames 0 to 2),
     // swept back and half closed on the way up (frames 3 to 5).
     static constexpr std::array<WingPose, kWingFrames> kBeat{{
@@ -214,7 +189,7 @@ QImage PaintVulture(int pixels, int frame, Plumage plumage, double drawnAt) {
     return fig.Render(pixels, c.rim, c.rimStrength, Softness(pixels, drawnAt));
 }
 
-QImage PaintFallingVulture(int pixels, Plumage plumage, double drawnAt) {
+QImage PaintFallingVulture(int pixels, const Plumage& plumage, double drawnAt) {
     const Palette c = PaletteOf(plumage);
     Figure fig;
     // Loose feathers drift around the tumbling bird.

@@ -6,13 +6,13 @@
 #include "textures/PictureKind.h"
 #include "textures/TgaDecoder.h"
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <new>
 
 namespace kluvian {
 namespace {
-
-constexpr const char* kArea = "BlueMountains";
 
 bool isPowerOfTwo(int n) {
     return n > 0 && (n & (n - 1)) == 0;
@@ -30,11 +30,54 @@ std::optional<DecodeResult> decodeAsTheGame(const std::string& file, const std::
     return DecodePictureFile(file);
 }
 
+// Checks the files of one area, whose folder is `area`.
+bool checkFiles(const std::vector<std::string>& files, const std::string& area, std::ostream& out) {
+    bool allLoad = true;
+    for (const std::string& file : files) {
+        try {
+            const auto result = decodeAsTheGame(file, area);
+            if (!result)
+                continue; // a stem may give a name no reader takes; the game loads nothing
+            if (!result->ok()) {
+                out << file << ": " << result->message << " [" << result->caption << "]\n";
+                allLoad = false;
+            } else if (!isPowerOfTwo(result->picture->width) ||
+                       !isPowerOfTwo(result->picture->height)) {
+                out << file << ": " << result->picture->width << " x " << result->picture->height
+                    << " is not a power of two on each side\n";
+            }
+        } catch (const std::bad_alloc&) {
+            out << file << ": Out of memory\n";
+            allLoad = false;
+        } catch (const std::exception& e) {
+            out << file << ": " << e.what() << '\n';
+            allLoad = false;
+        }
+    }
+    return allLoad;
+}
+
 } // namespace
 
-std::vector<std::string> GamePictureFiles(const std::string& dataDir) {
+std::vector<std::string> AreaFolders(const std::string& dataDir) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> areas;
+    std::error_code error;
+    for (fs::directory_iterator it(dataDir, error), end; !error && it != end; it.increment(error)) {
+        const fs::path folder = it->path();
+        if (it->is_directory(error) && (fs::exists(folder / "settings.ini", error) ||
+                                        fs::exists(folder / "backgroundLayer0.tga", error)))
+            areas.push_back(folder.filename().string());
+    }
+    if (areas.empty())
+        areas.emplace_back(kAreaName);
+    std::sort(areas.begin(), areas.end());
+    return areas;
+}
+
+std::vector<std::string> GamePictureFiles(const std::string& dataDir, std::string_view areaName) {
     const std::string data = withSlash(dataDir);
-    const std::string area = data + kArea + '/';
+    const std::string area = data + std::string(areaName) + '/';
     std::vector<std::string> files{data + "font.tga", data + "cursor.tga"};
     for (int n = 0; n < 3; ++n)
         files.push_back(area + "backgroundLayer" + std::to_string(n) + ".tga");
@@ -58,27 +101,14 @@ std::vector<std::string> GamePictureFiles(const std::string& dataDir) {
 
 bool CheckDataDir(const std::string& dataDir, std::ostream& out) {
     bool allLoad = true;
-    const std::string area = withSlash(dataDir) + kArea + '/';
-    for (const std::string& file : GamePictureFiles(dataDir)) {
-        try {
-            const auto result = decodeAsTheGame(file, area);
-            if (!result)
-                continue; // a stem may give a name no reader takes; the game loads nothing
-            if (!result->ok()) {
-                out << file << ": " << result->message << " [" << result->caption << "]\n";
-                allLoad = false;
-            } else if (!isPowerOfTwo(result->picture->width) ||
-                       !isPowerOfTwo(result->picture->height)) {
-                out << file << ": " << result->picture->width << " x " << result->picture->height
-                    << " is not a power of two on each side\n";
-            }
-        } catch (const std::bad_alloc&) {
-            out << file << ": Out of memory\n";
-            allLoad = false;
-        } catch (const std::exception& e) {
-            out << file << ": " << e.what() << '\n';
-            allLoad = false;
-        }
+    const std::vector<std::string> areas = AreaFolders(dataDir);
+    for (std::size_t a = 0; a < areas.size(); ++a) {
+        const std::string area = withSlash(dataDir) + areas[a] + '/';
+        std::vector<std::string> files = GamePictureFiles(dataDir, areas[a]);
+        // The font and the cross-hair come first and are shared: checked with the first area.
+        if (a > 0)
+            files.erase(files.begin(), files.begin() + 2);
+        allLoad = checkFiles(files, area, out) && allLoad;
     }
     return allLoad;
 }

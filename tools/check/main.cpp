@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kluvian-check: checks pictures the way the game reads them, for people who make areas.
-//   kluvian-check DATA_DIR              every picture the game reads from DATA_DIR
+//   kluvian-check DATA_DIR              every picture the game reads from DATA_DIR, for
+//                                       each hunting area in it
 //   kluvian-check --decode PICTURE OUT  one picture decoded to OUT as PAM
 #include "DataDirCheck.h"
 #include "PamFile.h"
@@ -52,5 +53,11 @@ int main(int argc, char** argv) {
         return decode(argv[2], argv[3]);
     if (argc != 2 || std::string(argv[1]).starts_with("-"))
         return usage();
-    return kluvian::CheckDataDir(argv[1], std::cout) ? 0 : 1;
+    const bool allLoad = kluvian::CheckDataDir(argv[1], std::cout);
+    // Says which folders were taken for areas: one that was missed is then plain to see.
+    std::cout << "Areas checked:";
+    for (const std::string& area : kluvian::AreaFolders(argv[1]))
+        std::cout << ' ' << area;
+    std::cout << (allLoad ? " (every picture loads)\n" : "\n");
+    return allLoad ? 0 : 1;
 }
