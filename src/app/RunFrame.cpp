@@ -8,12 +8,15 @@ namespace kluvian {
 void RunFrameRules(World& world, FrameStats& stats, const FrameRuleInputs& in, bool PickMode) {
     GameState& state = world.State;
     UpdateFrameFactor(state, stats.LastFrameTick, in.clock);
-    PanStep(world, in.keys.LeftHeld(), in.keys.RightHeld(), in.windowActive);
-    if (!PickMode && state.Running) {
+    // A paused game stands still, the view and the cross-hair with it.
+    if (!state.Paused)
+        PanStep(world, in.keys.LeftHeld(), in.keys.RightHeld(), in.windowActive);
+    if (!PickMode && state.Running && !state.Paused) {
         stats.ShownShotScale = state.ShotScale;
         AdvanceShotAnimation(state);
     }
-    stats.EndFrame(in.clock);
+    if (!state.Paused) // the frame-rate text stands still with the rest of the picture
+        stats.EndFrame(in.clock);
 }
 
 } // namespace kluvian

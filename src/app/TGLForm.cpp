@@ -40,6 +40,9 @@ constexpr int kButtonWidth = 122;
 constexpr int kButtonHeight = 21;
 constexpr int kToolBarHeight = 25;
 constexpr std::chrono::milliseconds kFreedMemoryDelay{500};
+constexpr int kAwayMs = 250;
+constexpr int kFocusBackMs = 200;
+constexpr double kFocusBackForMs = 1000;
 
 } // namespace
 
@@ -70,6 +73,7 @@ public:
     bool SoundOn() const override { return form_.Sound1->isChecked(); }
     void PlayMusic(const std::string& path) override { form_.PlayMusic(path); }
     void StartGameTimers() override {
+        form_.EndPause();
         form_.ProceedTmr.start();
         form_.CountDownTmr.start();
     }
@@ -78,8 +82,14 @@ public:
         form_.dialogs_.ShowMessage({}, text, DialogIcon::Warning);
     }
     void FinishLoad() override {
+        // Had the loading window been given the focus, the game's window takes it back.
+        const bool hadFocus = QApplication::activeWindow() == form_.NewForm;
+        if (form_.activeAtLoad_)
+            form_.focusBackUntil_ = SteadyMilliseconds() + kFocusBackForMs;
         form_.NewForm->hide();
-        form_.ToolBar1->setVisible(true);
+        if (hadFocus)
+            form_.activateWindow();
+        form_.ToolBar1->setVisible(!form_.isFullScreen());
         form_.ShowHighscores1->setChecked(false);
         form_.Help1->menuAction()->setChecked(false);
     }
@@ -106,6 +116,7 @@ TGLForm::~TGLForm() {
     // FormDestroy: the music stops; the context and the settings go with their owners.
     qApp->removeEventFilter(&keys_);
     qApp->removeEventFilter(&functionKeys_);
+    qApp->removeEventFilter(&pauseKeys_);
 }
 
 void TGLForm::FormCreate() {
@@ -138,6 +149,7 @@ void TGLForm::FormCreate() {
 
     qApp->installEventFilter(&keys_);
     qApp->installEventFilter(&functionKeys_); // a held function key runs its command once
+    qApp->installEventFilter(&pauseKeys_);
     // F1 .. F3 have no menu shortcut of their own; F4 .. F6 are the menu items' shortcuts.
     // Either way a press runs its command once, and only while this window is active.
     for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3}) {
@@ -145,6 +157,46 @@ void TGLForm::FormCreate() {
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
+    const auto shortcut = [this](const QKeySequence& keys, void (TGLForm::*handler)()) {
+        auto* made = new QShortcut(keys, this);
+        made->setAutoRepeat(false);
+        connect(made, &QShortcut::activated, this, handler);
+    };
+    shortcut(Qt::Key_F11, &TGLForm::ToggleFullScreen);
+    shortcut(Qt::Key_Escape, &TGLForm::LeaveFullScreen);
+    shortcut(Qt::Key_P, &TGLForm::TogglePause);
+    shortcut(Qt::Key_Pause, &TGLForm::TogglePause);
+    // Another program taken up, or this one minimised, holds the game: the player is away.
+    // Moving between the game's own windows leaves no window active for a moment on some
+    // desktops (Wayland's focus goes to none, then to the new one): only a lasting absence
+    // counts.
+    awayTimer_.setSingleShot(true);
+    awayTimer_.setInterval(kAwayMs);
+    connect(&awayTimer_, &QTimer::timeout, this, [this] {
+        if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+            PauseGame();
+    });
+    // A compositor that gave the loading window the focus may give it to no window when the
+    // loading window goes (weston does): when the focus goes right after a load, the game's
+    // window asks for it back for a moment.
+    focusBack_.setInterval(kFocusBackMs);
+    connect(&focusBack_, &QTimer::timeout, this, [this] {
+        if (SteadyMilliseconds() > focusBackUntil_)
+            focusBack_.stop();
+        else
+            activateWindow();
+    });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) {
+            awayTimer_.stop();
+            focusBack_.stop();
+        } else if (SteadyMilliseconds() < focusBackUntil_ - kFocusBackForMs / 2) {
+            activateWindow();
+            focusBack_.start();
+        } else {
+            awayTimer_.start();
+        }
+    });
 
     // The frame function runs whenever a frame is due, from now to the end.
     frameTimer_.setSingleShot(true);
@@ -204,6 +256,9 @@ void TGLForm::BuildMenu() {
     N2 = menuBar()->addAction("-");
     N2->setEnabled(false);
     Hide1 = menuBar()->addAction("Hide [Alt]");
+
+    // Their keys work with the menu bar hidden too (full screen): the window holds them.
+    addActions({Sound1, Fullscreen1, Exit1});
 
     // Commands without a menu item of their own.
     HelpCommand = new QAction(this);
@@ -301,6 +356,8 @@ void TGLForm::Sound1Click() {
         if (FileExists(path)) {
             PlayMusic(path);
             state.MusicOpened = true;
+            if (state.Paused) // the music waits for the game
+                MediaPlayer1.Pause();
         }
     } else if (state.MusicOpened) {
         MediaPlayer1.Stop();
@@ -309,11 +366,36 @@ void TGLForm::Sound1Click() {
 }
 
 void TGLForm::Fullscreen1Click() {
+    // F5 always gives back the window with its caption, menu and tool bar, maximised or not.
+    menuBar()->show();
+    ToolBar1->show();
     if (Fullscreen1->isChecked())
         showMaximized();
     else
         showNormal();
     setFocus();
+}
+
+void TGLForm::ToggleFullScreen() {
+    if (isFullScreen()) {
+        LeaveFullScreen();
+        return;
+    }
+    menuBar()->hide();
+    ToolBar1->hide();
+    showFullScreen();
+}
+
+void TGLForm::LeaveFullScreen() {
+    if (!isFullScreen())
+        return;
+    menuBar()->show();
+    ToolBar1->show();
+    // Back to the window there was: maximised when F5 had made it so.
+    if (Fullscreen1->isChecked())
+        showMaximized();
+    else
+        showNormal();
 }
 
 void TGLForm::Exit1Click() {
@@ -355,6 +437,7 @@ void TGLForm::NewTmrTimer() {
     if (!NewForm->LoadRequested)
         return;
     NewForm->LoadRequested = false;
+    activeAtLoad_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
     LoadHost host(*this);
     ++loadDepth_;
     const std::unique_ptr<int, void (*)(int*)> done(&loadDepth_, [](int* depth) { --*depth; });
@@ -388,8 +471,13 @@ void TGLForm::FormMouseMove(float X, float Y) {
 
 void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
     auto& state = world_.State;
-    if (Button == Qt::RightButton) {
+    if (Button == Qt::RightButton && !state.Paused) {
         Reload(state);
+        return;
+    }
+    if (state.Paused) { // a left click goes on with the game; no click costs anything
+        if (Button == Qt::LeftButton)
+            ResumeGame();
         return;
     }
     if (Button != Qt::LeftButton || state.Ammo == 0)
@@ -419,6 +507,53 @@ void TGLForm::FormKeyDown(int key) {
     default:
         break;
     }
+}
+
+// ---- Pause ----------------------------------------------------------------------------------
+
+void TGLForm::TogglePause() {
+    if (world_.State.Paused)
+        ResumeGame();
+    else
+        PauseGame();
+}
+
+void TGLForm::PauseGame() {
+    GameState& state = world_.State;
+    if (state.Paused || !state.Running || LoadInProgress())
+        return;
+    state.Paused = true;
+    countDownHold_.Hold();
+    flightHold_.Hold();
+    MediaPlayer1.Pause();
+    view_->unsetCursor();
+}
+
+void TGLForm::ResumeGame() {
+    GameState& state = world_.State;
+    if (!state.Paused || LoadInProgress())
+        return;
+    state.Paused = false;
+    stats_.Start(clock_);
+    countDownHold_.Release();
+    flightHold_.Release();
+    MediaPlayer1.Resume();
+    view_->setCursor(Qt::BlankCursor);
+}
+
+void TGLForm::EndPause() {
+    if (!world_.State.Paused)
+        return;
+    world_.State.Paused = false;
+    countDownHold_.Forget();
+    flightHold_.Forget();
+    MediaPlayer1.Resume();
+}
+
+void TGLForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        PauseGame();
 }
 
 // ---- Closing --------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/TimerHold.h"
 #include "game/GameState.h"
 #include "platform/Audio.h"
 #include "platform/Clock.h"
@@ -52,6 +53,18 @@ public:
     void Fullscreen1Click();
     void Exit1Click();
     void Hide1Click();
+    // F11: the drawing alone on the whole screen, or the window as it was before; Escape
+    // leaves it too.
+    void ToggleFullScreen();
+    void LeaveFullScreen();
+
+    // P and Pause: a running game stands still (its clock, the flight, the panning, the
+    // cross-hair, the music) and goes on where it stood. Leaving the program, minimising it
+    // or a left click also pause and resume it; before a game, during a load and after the
+    // clock has run out nothing pauses.
+    void TogglePause();
+    void PauseGame();
+    void ResumeGame();
 
     // Timers.
     void NewTmrTimer();
@@ -114,6 +127,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     class LoadHost;
@@ -125,13 +139,17 @@ private:
     void CreateContext();
     void InitWorldWithContext();
     void PlayMusic(const std::string& path);
+    // A new game starts its timers afresh: a pause of the game before is over.
+    void EndPause();
 
     Dialogs& dialogs_;
     const Clock& clock_;
     World world_;
     ArrowKeyTracker keys_;
     KeyRepeatFilter functionKeys_{
-        {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6}};
+        {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F11}};
+    // In the main window only: elsewhere P is a letter to type.
+    KeyRepeatFilter pauseKeys_{{Qt::Key_P, Qt::Key_Pause}, this};
     AudioSystem audio_;
     ShotSound shotSound_;
 
@@ -145,6 +163,13 @@ private:
     QTimer frameTimer_;
     bool continuous_ = false;
     long framesRun_ = 0;
+    QTimer awayTimer_; // the player has left the program for a while
+    QTimer focusBack_; // asks for the focus again after a load, for a moment
+    double focusBackUntil_ = 0;
+    bool activeAtLoad_ = false; // the player was with the game when the last load began // the
+                                // player has left the program for a while
+    TimerHold countDownHold_{CountDownTmr, [this] { CountDownTmrTimer(); }};
+    TimerHold flightHold_{ProceedTmr, [this] { ProceedTmrTimer(); }};
     GameView* view_ = nullptr;   // owned by drawing_
     QWidget* drawing_ = nullptr; // the window container that holds view_
     TNewForm* NewForm = nullptr;

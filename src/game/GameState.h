@@ -66,6 +66,7 @@ struct GameState {
     std::int32_t Score = 0;
     std::int32_t TimeLeft = 0;
     bool Running = false;
+    bool Paused = false; // a running game held still by the player or by leaving the window
     bool MusicOpened = false;
     float MouseX = 0;
     float MouseY = 0;

@@ -85,6 +85,16 @@ void MediaPlayer::Close() {
     music_.reset();
 }
 
+void MediaPlayer::Pause() {
+    if (music_)
+        Mix_PauseMusic();
+}
+
+void MediaPlayer::Resume() {
+    if (music_)
+        Mix_ResumeMusic();
+}
+
 bool MediaPlayer::Playing() const {
     return music_ && Mix_PlayingMusic() != 0;
 }

@@ -49,6 +49,10 @@ public:
     void Stop();
     // Stops and releases the open file; nothing happens when nothing is open.
     void Close();
+    // Holds the music where it is, and lets it go on from there; nothing happens when nothing
+    // is open.
+    void Pause();
+    void Resume();
 
     bool IsOpen() const { return music_ != nullptr; }
     // True while the open file is being played.

@@ -14,6 +14,9 @@ bool KeyRepeatFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (std::find(keys_.begin(), keys_.end(), key->key()) == keys_.end())
         return QObject::eventFilter(watched, event);
+    if (window_ &&
+        !(watched->isWidgetType() && static_cast<const QWidget*>(watched)->window() == window_))
+        return QObject::eventFilter(watched, event);
 
     const unsigned long long time = key->timestamp();
     if (type == QEvent::KeyRelease) {

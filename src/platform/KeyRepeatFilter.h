@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QWidget>
 
 #include <map>
 #include <vector>
@@ -12,17 +13,19 @@ namespace kluvian {
 // before any shortcut sees them, so each press runs its command once however long the key
 // is held. Qt marks repeats as auto-repeat, but where the X server sends every repeat as a
 // release and a press it misses some of them when busy; a press stamped with the very time
-// of that key's last release is a repeat too.
+// of that key's last release is a repeat too. Given a window, only keys that reach it or its
+// children count.
 class KeyRepeatFilter final : public QObject {
 public:
-    explicit KeyRepeatFilter(std::vector<int> keys, QObject* parent = nullptr)
-        : QObject(parent), keys_(std::move(keys)) {}
+    explicit KeyRepeatFilter(std::vector<int> keys, const QWidget* window = nullptr)
+        : keys_(std::move(keys)), window_(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::vector<int> keys_;
+    const QWidget* window_;
     std::map<int, unsigned long long> releasedAt_; // window-system time in ms, 0 unknown
 };
 

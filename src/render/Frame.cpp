@@ -2,6 +2,7 @@
 #include "render/Frame.h"
 
 #include "render/HudText.h"
+#include "render/Primitives.h"
 #include "render/Projection.h"
 #include "render/SceneRenderer.h"
 
@@ -10,6 +11,19 @@
 #include <string>
 
 namespace kluvian {
+namespace {
+
+// The word centred on the view in glyphs of 60 units, in the area's help colour.
+void DrawPauseText(const World& world) {
+    constexpr std::int32_t size = 60;
+    const auto length = static_cast<std::int32_t>(kPauseText.size());
+    // Glyph i spans 800 - X + i * size / 2 .. + size from the left: the text's middle at 400.
+    const std::int32_t x = 400 + (length + 1) * size / 4 + size / 2;
+    const RGBColor& c = world.State.HelpColor;
+    DrawFontText(world.Textures.FontTex, kPauseText, x, 300 - size / 2, size, c.R, c.G, c.B);
+}
+
+} // namespace
 
 void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& size,
                bool PickMode) {
@@ -26,7 +40,10 @@ void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& s
         const std::string score = ScoreText(state);
         const std::string time = TimeText(state);
         DrawScene(world, PickMode, {fps, score, time});
-        if (!PickMode)
+        // Paused, the system pointer shows instead of the cross-hair.
+        if (!PickMode && state.Paused)
+            DrawPauseText(world);
+        else if (!PickMode)
             DrawCrosshair(state.MouseX, state.MouseY, stats.ShownShotScale,
                           world.Textures.CursorTex, size);
     }

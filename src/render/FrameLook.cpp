@@ -24,6 +24,7 @@ std::string FrameLook(const World& world, const FrameStats& stats, const Drawing
     Append(bytes, state.Running);
     if (!state.Running)
         return bytes;
+    Append(bytes, state.Paused);
     bytes += FpsText(stats.Fps);
     bytes += '\0';
     // long double carries padding bytes; its value is what counts.

@@ -18,8 +18,12 @@ struct FrameStats {
     // ShotScale on for the next frame, after the frame has shown the scale it found.
     float ShownShotScale = 1.0f;
 
-    // Called when the drawing is created: the first rate covers the time from then on.
-    void Start(const Clock& clock) { LastFpsTick = clock.TickCount(); }
+    // Called when the drawing is created, and when a paused game goes on: the next rate
+    // covers the time from then on.
+    void Start(const Clock& clock) {
+        LastFpsTick = clock.TickCount();
+        FrameCount = 0;
+    }
     // Called at the end of every frame, picking passes included: counts the frame and, at
     // least 500 ms after the last update, recomputes Fps as frames per second.
     void EndFrame(const Clock& clock);

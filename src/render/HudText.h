@@ -4,8 +4,12 @@
 #include "game/GameState.h"
 
 #include <string>
+#include <string_view>
 
 namespace kluvian {
+
+// Shown over a paused game.
+inline constexpr std::string_view kPauseText = "Pauza";
 
 // The frame-rate text: Fps rounded to the nearest integer, halves to even, then " FPS".
 std::string FpsText(float Fps);

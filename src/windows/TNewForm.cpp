@@ -32,6 +32,9 @@ TNewForm::TNewForm(QWidget* owner)
                          Qt::WindowStaysOnTopHint),
       owner_(owner) {
     setObjectName(QStringLiteral("NewForm"));
+    // It only tells the player to wait: the keys stay with the game's window, and a
+    // desktop that gave it the focus might not give the focus back when it goes.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("Trwa ładowanie"));
     setFont(TahomaLike());
     setBackgroundRole(QPalette::Button);

@@ -15,6 +15,7 @@
 #include <QExposeEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -140,6 +141,7 @@ TEST_F(MainWindow, EachFunctionKeyRunsItsCommandOnce) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->newForm().LoadRequested; }, 50));
     form->NewTmr.stop();
     form->view().unsetCursor(); // the game the load started hid it
+    activate();                 // the loading window may have had the focus
 
     // Last: the table, a window of its own, may take the activation when it appears.
     press(Qt::Key_F3);
@@ -175,6 +177,37 @@ TEST_F(MainWindow, F5MaximisesAndF5AgainRestoresTheWindow) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return form->geometry() == before; }, 2000))
             << form->geometry().x() << ", " << form->geometry().y();
     }
+}
+
+TEST_F(MainWindow, F11FillsTheScreenWithTheDrawingAloneAndEscapeGivesBackTheWindow) {
+    const QRect before = form->geometry();
+    press(Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->isFullScreen(); }, 2000));
+    EXPECT_FALSE(form->menuBar()->isVisible());
+    EXPECT_FALSE(form->ToolBar1->isVisible());
+    const QSize screen = form->screen()->size();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->view().size() == screen; }, 3000))
+        << form->view().width() << " x " << form->view().height();
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->size() == before.size(); }, 3000));
+    EXPECT_FALSE(form->isFullScreen());
+    EXPECT_TRUE(form->menuBar()->isVisible());
+    EXPECT_TRUE(form->ToolBar1->isVisible());
+    EXPECT_EQ(form->view().size(), QSize(800, 600));
+
+    // From a maximised window and back to it; F5 in full screen gives back a window.
+    press(Qt::Key_F5);
+    press(Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->isFullScreen(); }, 2000));
+    press(Qt::Key_F11);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form->isMaximized() && !form->isFullScreen(); }, 2000));
+    press(Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->isFullScreen(); }, 2000));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isFullScreen(); }, 2000));
+    EXPECT_TRUE(form->ToolBar1->isVisible());
+    EXPECT_FALSE(form->Fullscreen1->isChecked());
 }
 
 TEST_F(MainWindow, EveryWayOfClosingSavesTheScoreTable) {

@@ -8,7 +8,7 @@
 namespace kluvian {
 namespace {
 
-TEST(RunFrameRules, APictureShowsTheCrossHairAsTheFrameFoundItAndAPickingPassOnlyPans) {
+TEST(RunFrameRules, APictureShowsTheCrossHairAsTheFrameFoundItAPickingPassOnlyPansAPauseHoldsAll) {
     FakeClock clock;
     World world{clock};
     FixedKeys keys;
@@ -32,6 +32,12 @@ TEST(RunFrameRules, APictureShowsTheCrossHairAsTheFrameFoundItAndAPickingPassOnl
     RunFrameRules(world, stats, {clock, keys, false}, false); // another window is active
     EXPECT_NEAR(stats.ShownShotScale, 1.11f, 1e-5);
     EXPECT_EQ(state.BackScroll, -8);
+
+    state.Paused = true; // the picture stands still, its frame-rate text with it
+    RunFrameRules(world, stats, {clock, keys, true}, false);
+    EXPECT_EQ(state.BackScroll, -8);
+    EXPECT_NEAR(state.ShotScale, 1.21f, 1e-5);
+    EXPECT_EQ(stats.FrameCount, 3);
 }
 
 } // namespace
