@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
 #include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -8,11 +9,57 @@
 #include "scores/ScoreFilePlace.h"
 #include "windows/GameIcon.h"
 
+#include <QCoreApplication>
+
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+// Answers what needs no desktop: the help, the version, a wrong command line, a start with no
+// desktop to show the game on. Returns the exit status then; nothing when the game may start.
+std::optional<int> AnswerWithoutDesktop(int argc, char** argv) {
+    using Action = kluvian::CommandLine::Action;
+    const kluvian::CommandLine line = kluvian::ParseCommandLine({argv + 1, argv + argc});
+    switch (line.action) {
+    case Action::Help: {
+        // The paths come from Qt, which needs its core object but no display for them.
+        const QCoreApplication core(argc, argv);
+        const kluvian::ScoreFilePlace scores = kluvian::DecideScoreFilePlace(
+            kluvian::ExecutableDir(), kluvian::UserDataDir(), kluvian::CanWrite);
+        std::printf("%s\nYour table: %s\n", kluvian::UsageText().c_str(), scores.saveTo.c_str());
+        return 0;
+    }
+    case Action::Version:
+        std::printf("%s\n", kluvian::VersionText().c_str());
+        return 0;
+    case Action::Wrong:
+        std::fprintf(stderr, "kluvian: %s\n%s", line.fault.c_str(), kluvian::UsageText().c_str());
+        return 2;
+    case Action::Play:
+        break;
+    }
+    // Qt itself would abort here, with a page about platform plugins.
+    const std::string missing = kluvian::MissingDesktop(line, [](const std::string& name) {
+        const char* value = std::getenv(name.c_str());
+        return std::string(value ? value : "");
+    });
+    if (!missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
+        return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = AnswerWithoutDesktop(argc, argv))
+        return *status;
     kluvian::UseGameSurfaceFormat();
     kluvian::Application app(argc, argv);
     kluvian::Application::setApplicationName("Kluvian");

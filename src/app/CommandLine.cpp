@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace kluvian {
+namespace {
+
+using Action = CommandLine::Action;
+
+// The game's own options, GNU style. One that takes a value has it after '=' or as the next
+// argument. The usage lists them in this order.
+struct OwnOption {
+    std::string_view name;      // "--help"
+    std::string_view shortName; // "-h", or empty
+    std::string_view valueName; // shown in the usage; empty for a switch
+    std::string_view help;
+    void (*apply)(CommandLine& line, const std::string& value);
+};
+
+constexpr OwnOption kOwnOptions[] = {
+    {"--help", "-h", "", "show this help and leave",
+     [](CommandLine& line, const std::string&) { line.action = Action::Help; }},
+    {"--version", "", "", "show the version and leave",
+     [](CommandLine& line, const std::string&) { line.action = Action::Version; }},
+};
+
+// What QApplication takes out of argv (measured with Qt 6.4 on X and on Wayland), written
+// with one dash or two. The X platform alone takes -display to -visual, -nograb and -dograb;
+// other platforms leave them unused.
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",      "platformpluginpath",
+                                                    "platformtheme", "plugin",
+                                                    "qmljsdebugger", "qwindowgeometry",
+                                                    "qwindowicon",   "qwindowtitle",
+                                                    "session",       "style",
+                                                    "stylesheet",    "display",
+                                                    "geometry",      "title",
+                                                    "icon",          "name",
+                                                    "visual"};
+constexpr std::string_view kQtSwitches[] = {"reverse", "widgetcount", "nograb",
+                                            "dograb",  "testability", "qdevel"};
+// These also take their value after '=', as in -style=fusion.
+constexpr std::string_view kQtOptionsWithInlineValue[] = {"style", "stylesheet", "qmljsdebugger"};
+
+template <std::size_t N> bool IsOneOf(std::string_view word, const std::string_view (&words)[N]) {
+    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+}
+
+CommandLine Wrong(std::string fault) {
+    CommandLine line;
+    line.action = Action::Wrong;
+    line.fault = std::move(fault);
+    return line;
+}
+
+std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+const OwnOption* FindOwnOption(std::string_view word) {
+    for (const OwnOption& option : kOwnOptions) {
+        if (word == option.name || (!option.shortName.empty() && word == option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+// Reads one argument (at i, which moves past a value it takes) into line.
+void ReadArgument(const std::vector<std::string>& args, std::size_t& i, CommandLine& line) {
+    const std::string& arg = args[i];
+    // The value that follows an option as the next argument.
+    const auto nextValue = [&](std::string_view option) -> std::optional<std::string> {
+        if (i + 1 >= args.size()) {
+            line = Wrong("option " + Quoted(option) + " needs a value");
+            return std::nullopt;
+        }
+        return args[++i];
+    };
+
+    if (arg.size() < 2 || arg[0] != '-') {
+        line = Wrong("unexpected argument " + Quoted(arg));
+        return;
+    }
+
+    const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
+    const std::string_view key = std::string_view(arg).substr(0, equals);
+    if (const OwnOption* own = FindOwnOption(key)) {
+        if (own->valueName.empty()) {
+            if (equals != std::string::npos)
+                line = Wrong("option " + Quoted(key) + " takes no value");
+            else
+                own->apply(line, {});
+        } else if (equals != std::string::npos) {
+            own->apply(line, arg.substr(equals + 1));
+        } else if (const auto value = nextValue(key)) {
+            own->apply(line, *value);
+        }
+        return;
+    }
+
+    // Qt reads "--platform" as "-platform".
+    const std::string_view word = std::string_view(arg).substr(arg.starts_with("--") ? 2 : 1);
+    if (IsOneOf(word, kQtSwitches))
+        return;
+    if (IsOneOf(word, kQtOptionsWithValue)) {
+        if (const auto value = nextValue(arg)) {
+            if (word == "platform")
+                line.platform = *value;
+            if (word == "display")
+                line.displayGiven = true;
+        }
+        return;
+    }
+    const std::size_t inlineEquals = word.find('=');
+    if (inlineEquals != std::string_view::npos &&
+        IsOneOf(word.substr(0, inlineEquals), kQtOptionsWithInlineValue))
+        return;
+    line = Wrong("unknown option " + Quoted(arg));
+}
+
+// Whether the Qt platform of that name draws on an X or Wayland display; an empty name is
+// Qt's default, which is one of the two.
+bool DrawsOnADisplay(std::string_view platform) {
+    // Options of a platform follow its name after ':'.
+    platform = platform.substr(0, platform.find(':'));
+    return platform.empty() || platform == "xcb" || platform.starts_with("wayland");
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    for (std::size_t i = 0; i < args.size() && line.action == Action::Play; ++i)
+        ReadArgument(args, i, line);
+    return line;
+}
+
+std::string UsageText() {
+    std::string text = "Usage: kluvian [OPTION]... [QT-OPTION]...\n"
+                       "A shooting gallery: thirty vultures cross a mountain panorama, and you\n"
+                       "have 90 seconds and an eight-cartridge magazine to score with.\n"
+                       "\n"
+                       "Options:\n";
+    for (const OwnOption& option : kOwnOptions) {
+        std::string names =
+            option.shortName.empty() ? "    " : std::string(option.shortName) + ", ";
+        names += option.name;
+        if (!option.valueName.empty())
+            names += " " + std::string(option.valueName);
+        names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
+        text += "  " + names + std::string(option.help) + "\n";
+    }
+    text += "\n"
+            "Qt's own options work as well, among them -platform NAME, -style NAME and\n"
+            "-display DISPLAY.\n"
+            "\n"
+            "The ten best results are kept in wynik.ok beside the program where the player\n"
+            "may write there, otherwise in the player's own $XDG_DATA_HOME/kluvian/\n"
+            "(~/.local/share/kluvian/ by default).\n";
+    return text;
+}
+
+std::string VersionText() {
+    return "kluvian " KLUVIAN_VERSION;
+}
+
+std::string MissingDesktop(const CommandLine& line, const GetEnvFn& getEnv) {
+    // The command line's platform wins over the environment's. Qt tries the platforms of a
+    // list such as "wayland;xcb" in turn, and one that needs no display always starts.
+    const std::string platforms = line.platform.empty() ? getEnv("QT_QPA_PLATFORM") : line.platform;
+    std::string_view rest = platforms;
+    for (;;) {
+        const std::size_t semicolon = rest.find(';');
+        if (!DrawsOnADisplay(rest.substr(0, semicolon)))
+            return {};
+        if (semicolon == std::string_view::npos)
+            break;
+        rest.remove_prefix(semicolon + 1);
+    }
+    // Which of the two the desktop offers is Qt's to find out.
+    if (line.displayGiven || !getEnv("DISPLAY").empty() || !getEnv("WAYLAND_DISPLAY").empty() ||
+        !getEnv("WAYLAND_SOCKET").empty())
+        return {};
+    return "kluvian: no desktop to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+}
+
+} // namespace kluvian
