@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -26,6 +27,8 @@ constexpr OwnOption kOwnOptions[] = {
      [](CommandLine& line, const std::string&) { line.action = Action::Help; }},
     {"--version", "", "", "show the version and leave",
      [](CommandLine& line, const std::string&) { line.action = Action::Version; }},
+    {"--area", "", "DIR", "play the hunting area in the folder DIR",
+     [](CommandLine& line, const std::string& dir) { line.areaDir = dir; }},
 };
 
 // What QApplication takes out of argv (measured with Qt 6.4 on X and on Wayland), written
@@ -129,12 +132,34 @@ bool DrawsOnADisplay(std::string_view platform) {
     return platform.empty() || platform == "xcb" || platform.starts_with("wayland");
 }
 
+// The area's folder must be one; the game takes it by its canonical name.
+void CheckAreaDir(CommandLine& line) {
+    std::error_code error;
+    const std::filesystem::path dir(line.areaDir);
+    const auto status = std::filesystem::status(dir, error);
+    std::string fault;
+    if (!std::filesystem::exists(status))
+        fault = "no hunting area at " + Quoted(line.areaDir) + ": there is no such folder";
+    else if (!std::filesystem::is_directory(status))
+        fault = "no hunting area at " + Quoted(line.areaDir) + ": it is not a folder";
+    if (!fault.empty()) {
+        line = Wrong(fault);
+        line.faultWithUsage = false;
+        return;
+    }
+    line.areaDir = std::filesystem::canonical(dir, error).string();
+    if (line.areaDir.empty() || line.areaDir.back() != '/')
+        line.areaDir += '/';
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
     for (std::size_t i = 0; i < args.size() && line.action == Action::Play; ++i)
         ReadArgument(args, i, line);
+    if (line.action == Action::Play && !line.areaDir.empty())
+        CheckAreaDir(line);
     return line;
 }
 
@@ -150,7 +175,7 @@ std::string UsageText() {
         names += option.name;
         if (!option.valueName.empty())
             names += " " + std::string(option.valueName);
-        names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
+        names.resize(std::max<std::size_t>(names.size() + 2, 20), ' ');
         text += "  " + names + std::string(option.help) + "\n";
     }
     text += "\n"
@@ -159,7 +184,12 @@ std::string UsageText() {
             "\n"
             "The ten best results are kept in wynik.ok beside the program where the player\n"
             "may write there, otherwise in the player's own $XDG_DATA_HOME/kluvian/\n"
-            "(~/.local/share/kluvian/ by default).\n";
+            "(~/.local/share/kluvian/ by default). An area played with --area keeps its own\n"
+            "table there, in areas/.\n"
+            "\n"
+            "Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,\n"
+            "F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left\n"
+            "button shoots, the right one reloads, the arrows pan.\n";
     return text;
 }
 

@@ -12,13 +12,15 @@ namespace kluvian {
 struct CommandLine {
     enum class Action { Play, Help, Version, Wrong };
     Action action = Action::Play;
-    std::string fault;         // with Wrong: one line that names the argument at fault
-    std::string platform;      // the value of Qt's -platform, when given (the last one wins)
-    bool displayGiven = false; // Qt's -display names an X display
+    std::string fault;          // with Wrong: one line that names the argument at fault
+    bool faultWithUsage = true; // the usage follows the line (not after a wrong folder)
+    std::string areaDir;        // --area: a hunting area's folder, canonical, ending in '/'
+    std::string platform;       // the value of Qt's -platform, when given (the last one wins)
+    bool displayGiven = false;  // Qt's -display names an X display
 };
 
 // args: the arguments after the program's name. Read in order; --help, --version or the
-// first fault ends the reading.
+// first fault ends the reading. A --area that names no folder is a fault.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The usage, the options and where the score table lives, ending in a line break.

@@ -98,10 +98,12 @@ private:
     TGLForm& form_;
 };
 
-TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores)
+TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores,
+                 std::string areaDir)
     : dialogs_(dialogs), clock_(clock), world_(clock), shotSound_(audio_), MediaPlayer1(audio_),
       loader_(dialogs) {
     world_.State.ExeDir = std::move(exeDir);
+    world_.State.AreaPath = std::move(areaDir);
     FormCreate();
     // The other windows, in the order the program has always made them.
     NewForm = new TNewForm(this);

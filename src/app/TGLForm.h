@@ -38,8 +38,10 @@ class TGLForm final : public QMainWindow {
     Q_OBJECT
 public:
     // exeDir: where data/ lives, with a trailing '/'; scores: where the score table is read
-    // and kept. Throws when no OpenGL context can be had.
-    TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores);
+    // and kept; areaDir: a hunting area's own folder to play instead of the game's, with a
+    // trailing '/', or empty. Throws when no OpenGL context can be had.
+    TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores,
+            std::string areaDir = {});
     // The score table beside the executable.
     TGLForm(Dialogs& dialogs, const Clock& clock, const std::string& exeDir)
         : TGLForm(dialogs, clock, exeDir, BesideExecutable(exeDir)) {}

@@ -20,17 +20,23 @@
 
 namespace {
 
+// Decided once, so the table is saved where it was read from.
+kluvian::ScoreFilePlace ScoresOf(const kluvian::CommandLine& line) {
+    if (!line.areaDir.empty())
+        return kluvian::AreaScoreFilePlace(line.areaDir, kluvian::UserDataDir());
+    return kluvian::DecideScoreFilePlace(kluvian::ExecutableDir(), kluvian::UserDataDir(),
+                                         kluvian::CanWrite);
+}
+
 // Answers what needs no desktop: the help, the version, a wrong command line, a start with no
 // desktop to show the game on. Returns the exit status then; nothing when the game may start.
-std::optional<int> AnswerWithoutDesktop(int argc, char** argv) {
+std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line, int argc, char** argv) {
     using Action = kluvian::CommandLine::Action;
-    const kluvian::CommandLine line = kluvian::ParseCommandLine({argv + 1, argv + argc});
     switch (line.action) {
     case Action::Help: {
         // The paths come from Qt, which needs its core object but no display for them.
         const QCoreApplication core(argc, argv);
-        const kluvian::ScoreFilePlace scores = kluvian::DecideScoreFilePlace(
-            kluvian::ExecutableDir(), kluvian::UserDataDir(), kluvian::CanWrite);
+        const kluvian::ScoreFilePlace scores = ScoresOf(line);
         std::printf("%s\nYour table: %s\n", kluvian::UsageText().c_str(), scores.saveTo.c_str());
         return 0;
     }
@@ -38,7 +44,8 @@ std::optional<int> AnswerWithoutDesktop(int argc, char** argv) {
         std::printf("%s\n", kluvian::VersionText().c_str());
         return 0;
     case Action::Wrong:
-        std::fprintf(stderr, "kluvian: %s\n%s", line.fault.c_str(), kluvian::UsageText().c_str());
+        std::fprintf(stderr, "kluvian: %s\n%s", line.fault.c_str(),
+                     line.faultWithUsage ? kluvian::UsageText().c_str() : "");
         return 2;
     case Action::Play:
         break;
@@ -58,7 +65,8 @@ std::optional<int> AnswerWithoutDesktop(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = AnswerWithoutDesktop(argc, argv))
+    const kluvian::CommandLine line = kluvian::ParseCommandLine({argv + 1, argv + argc});
+    if (const std::optional<int> status = AnswerWithoutDesktop(line, argc, argv))
         return *status;
     kluvian::UseGameSurfaceFormat();
     kluvian::Application app(argc, argv);
@@ -73,10 +81,8 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<kluvian::TGLForm> GLForm;
     try {
-        // Decided once, so the table is saved where it was read from.
-        const kluvian::ScoreFilePlace scores =
-            kluvian::DecideScoreFilePlace(exeDir, kluvian::UserDataDir(), kluvian::CanWrite);
-        GLForm = std::make_unique<kluvian::TGLForm>(dialogs, clock, exeDir, scores);
+        GLForm = std::make_unique<kluvian::TGLForm>(dialogs, clock, exeDir, ScoresOf(line),
+                                                    line.areaDir);
     } catch (const std::exception& e) {
         // Without a drawing there is no game to play.
         dialogs.ShowError(e.what());

@@ -137,12 +137,23 @@ bool StemNamesAreaFile(std::string_view stem) {
 }
 
 std::string AreaDir(const GameState& state) {
+    if (!state.AreaPath.empty() && !state.AreaName.empty())
+        return state.AreaPath;
     return state.ExeDir + "data/" + state.AreaName + "/";
+}
+
+std::string AreaNameOf(const GameState& state) {
+    if (state.AreaPath.empty())
+        return std::string(kAreaName);
+    std::string_view folder = state.AreaPath;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.remove_suffix(1);
+    return std::string(folder.substr(folder.rfind('/') + 1));
 }
 
 void RunAreaLoad(World& world, AreaLoadHost& host) {
     GameState& state = world.State;
-    state.AreaName = kAreaName;
+    state.AreaName = AreaNameOf(state);
     // A copy: a load run by the events of a progress step would otherwise change it midway.
     const std::string dir = AreaDir(state);
     state.Settings = IniFile::Open(dir + "settings.ini");

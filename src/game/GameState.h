@@ -60,6 +60,7 @@ struct RGBColor {
 struct GameState {
     std::string ExeDir;   // with a trailing '/'
     std::string AreaName; // empty before the first load
+    std::string AreaPath; // a hunting area played from a folder of its own, with a trailing '/'
     std::optional<IniFile> Settings;
     RGBColor ScoreColor, TimeColor, FpsColor, HelpColor;
     std::int32_t Ammo = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Shooting.h"
 
+#include "game/AreaLoad.h"
+
 namespace kluvian {
 
 void Reload(GameState& state) {
@@ -29,7 +31,7 @@ void ResolveShot(World& world, std::uint8_t pickedRed) {
 }
 
 std::string ShotSoundPath(const GameState& state) {
-    return state.ExeDir + "data/" + state.AreaName + "/gunshot.wav";
+    return AreaDir(state) + "gunshot.wav";
 }
 
 bool CountDownTick(GameState& state) {

@@ -29,4 +29,10 @@ ScoreFilePlace BesideExecutable(const std::string& exeDir);
 ScoreFilePlace DecideScoreFilePlace(const std::string& exeDir, const std::string& userDir,
                                     const CanWriteFn& canWrite);
 
+// The table of a hunting area played from a folder of its own (areaDir: its canonical path,
+// ending in '/'): in userDir's "areas/" folder, named after the area's folder and a hash of its
+// whole path, so tables of two areas of one name in different places stay apart and no area
+// touches the game's wynik.ok. An empty userDir keeps it in the area's folder.
+ScoreFilePlace AreaScoreFilePlace(const std::string& areaDir, const std::string& userDir);
+
 } // namespace kluvian

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <map>
 
@@ -40,6 +44,21 @@ TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOnAndNamesTheFirstFault) {
     const std::string usage = UsageText();
     for (const char* part : {"--help", "--version", "-platform", "wynik.ok", "XDG_DATA_HOME"})
         EXPECT_NE(usage.find(part), std::string::npos) << part;
+}
+
+TEST(CommandLine, AnAreaMustBeAFolderAndIsTakenByItsCanonicalName) {
+    const test::TempDir dir;
+    std::filesystem::create_directory(dir.file("area"));
+    dir.write("file", "");
+    const CommandLine area = ParseCommandLine({"--area", dir.file("area/../area")});
+    EXPECT_EQ(area.action, Action::Play) << area.fault;
+    EXPECT_EQ(area.areaDir, std::filesystem::canonical(dir.file("area")).string() + "/");
+    for (const std::string& wrong : {dir.file("missing"), dir.file("file")}) {
+        const CommandLine line = ParseCommandLine({"--area=" + wrong});
+        EXPECT_EQ(line.action, Action::Wrong);
+        EXPECT_FALSE(line.faultWithUsage); // one line says it all
+        EXPECT_NE(line.fault.find(wrong), std::string::npos) << line.fault;
+    }
 }
 
 TEST(CommandLine, MissesADesktopOnlyWhereThePlatformNeedsOneAndNoneIsNamed) {

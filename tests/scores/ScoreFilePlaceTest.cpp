@@ -52,6 +52,17 @@ TEST(DecideScoreFilePlace, KeepsTheTableBesideTheProgramOnlyWhereThePlayerMayWri
               beside);
 }
 
+TEST(AreaScoreFilePlace, EachAreaFolderHasATableOfItsOwnInThePlayersFolder) {
+    const ScoreFilePlace a = AreaScoreFilePlace("/home/a/Snow/", "/home/p/.local/share/kluvian/");
+    EXPECT_EQ(a.loadFrom, a.saveTo);
+    EXPECT_TRUE(a.saveTo.starts_with("/home/p/.local/share/kluvian/areas/Snow-")) << a.saveTo;
+    EXPECT_TRUE(a.saveTo.ends_with(".ok"));
+    // The same name elsewhere is another area.
+    EXPECT_NE(AreaScoreFilePlace("/tmp/Snow/", "/home/p/").saveTo,
+              AreaScoreFilePlace("/home/a/Snow/", "/home/p/").saveTo);
+    EXPECT_EQ(AreaScoreFilePlace("/home/a/Snow/", "").saveTo, "/home/a/Snow/wynik.ok");
+}
+
 TEST(DecideScoreFilePlace, NeverUsesALinkOfSomeoneElsesBesideTheProgram) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a link to another user takes root";
