@@ -8,12 +8,12 @@
 #include "game/InitWorld.h"
 #include "game/Shooting.h"
 #include "platform/FileBytes.h"
+#include "platform/Fonts.h"
 #include "platform/FreedMemory.h"
 #include "render/GameView.h"
 #include "scores/EndGame.h"
 #include "scores/SaveOnClose.h"
 #include "scores/TFWynik.h"
-#include "windows/Fonts.h"
 #include "windows/TFhelp.h"
 #include "windows/TNewForm.h"
 

@@ -2,6 +2,7 @@
 #include "game/AreaLoad.h"
 
 #include "game/Random.h"
+#include "game/Shooting.h"
 #include "platform/FileBytes.h"
 
 #include <array>
@@ -92,7 +93,7 @@ void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
 
     state.BackScroll = 0;
     state.FrontScroll = 0;
-    state.Ammo = 8;
+    state.Ammo = kMagazine;
     LoadIntoSlot(host, dir + "ammo.tga", tex.AmmoTex);
     host.ProgressStep();
     state.Score = 0;
@@ -122,7 +123,7 @@ void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
             host.ProgressStep();
         }
 
-    state.TimeLeft = 90;
+    state.TimeLeft = kGameSeconds;
     host.StartGameTimers();
     host.HideGamePointer();
     state.Running = true;

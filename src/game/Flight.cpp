@@ -6,8 +6,8 @@
 namespace kluvian {
 namespace {
 
-constexpr long double kWorldWidth = 2400;
-constexpr long double kWorldHeight = 600;
+constexpr long double kPanoramaWidth = 2400;
+constexpr long double kPanoramaHeight = 600;
 constexpr long double kFallPerStep = 8;
 
 // Draws made as signed integers first: a negated zero must stay a plain zero.
@@ -17,8 +17,8 @@ std::int32_t Draw(GameRandom& random, std::uint32_t n) {
 
 bool OutOfWorld(const TChicken& bird, long double backScroll) {
     const long double size = bird.Size;
-    return bird.X > backScroll + kWorldWidth + size || bird.X < backScroll - size ||
-           bird.Y > kWorldHeight + size || bird.Y < -size;
+    return bird.X > backScroll + kPanoramaWidth + size || bird.X < backScroll - size ||
+           bird.Y > kPanoramaHeight + size || bird.Y < -size;
 }
 
 template <typename Phase> void ForEachGroup(BirdTable& birds, int i, Phase phase) {
@@ -37,7 +37,7 @@ void TChicken::Spawn(GameRandom& random, long double BackScroll) {
             X = BackScroll - Size;
             DX = Draw(random, 5) + 1;
         } else {
-            X = BackScroll + kWorldWidth;
+            X = BackScroll + kPanoramaWidth;
             DX = -(Draw(random, 5) + 1);
         }
         if (Draw(random, 2) == 0) {
@@ -49,7 +49,7 @@ void TChicken::Spawn(GameRandom& random, long double BackScroll) {
         }
     } else {
         if (side == 2) {
-            Y = kWorldHeight;
+            Y = kPanoramaHeight;
             DY = -(Draw(random, 2) + 1);
         } else {
             Y = -Size;

@@ -9,6 +9,8 @@
 namespace kluvian {
 
 inline constexpr std::int32_t kMagazine = 8;
+// The length of a game, in countdown ticks of a second.
+inline constexpr std::int32_t kGameSeconds = 90;
 inline constexpr std::int32_t kFallSteps = 50;
 inline constexpr std::int32_t kMissPenalty = 2;
 inline constexpr std::int32_t kReloadPenalty = 5;

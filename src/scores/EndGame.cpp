@@ -31,7 +31,7 @@ std::string cellText(const QString& text) {
 
 void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
              const std::function<void()>& showTable) {
-    const std::string& lastScore = table.Grid().Cell(3, 10);
+    const std::string& lastScore = table.Grid().Cell(kScoreColumn, kLastPlaceRow);
     const auto last = ParseInteger(lastScore);
     if (!last) {
         dialogs.ShowError("'" + FromCp1250(lastScore).toStdString() +

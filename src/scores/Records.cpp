@@ -8,16 +8,16 @@
 namespace kluvian {
 
 void RankScoreTable(ScoreGrid& grid, SortDirection direction, const RandomBelowFn& randomBelow) {
-    SortGrid(grid, 3, CompareKind::Integer, direction, randomBelow);
+    SortGrid(grid, kScoreColumn, CompareKind::Integer, direction, randomBelow);
     for (int r = 1; r < grid.RowCount(); ++r)
-        grid.SetCell(0, r, std::to_string(r));
+        grid.SetCell(kPlaceColumn, r, std::to_string(r));
 }
 
 void EnterRecord(ScoreGrid& grid, const ScoreRecord& record, SortDirection direction,
                  const RandomBelowFn& randomBelow) {
-    grid.SetCell(1, 10, record.name);
-    grid.SetCell(2, 10, record.date);
-    grid.SetCell(3, 10, record.score);
+    grid.SetCell(kNameColumn, kLastPlaceRow, record.name);
+    grid.SetCell(kDateColumn, kLastPlaceRow, record.date);
+    grid.SetCell(kScoreColumn, kLastPlaceRow, record.score);
     RankScoreTable(grid, direction, randomBelow);
 }
 
@@ -38,7 +38,8 @@ ScoreGrid SaveMergingRecords(const std::string& path, const ScoreGrid& own,
         }
         written = CompletedScoreTable(onDisk);
         for (const ScoreRecord& record : records)
-            if (CompareCells(record.score, written.Cell(3, 10), CompareKind::Integer) > 0)
+            if (CompareCells(record.score, written.Cell(kScoreColumn, kLastPlaceRow),
+                             CompareKind::Integer) > 0)
                 EnterRecord(written, record, direction, randomBelow);
         return Replacement{GridFileBytes(written)};
     });

@@ -44,9 +44,9 @@ ScoreGrid DefaultScoreTable() {
     for (int c = 0; c < 4; ++c)
         grid.SetCell(c, 0, headers[std::size_t(c)]);
     for (int r = 1; r <= 10; ++r) {
-        grid.SetCell(0, r, std::to_string(r));
-        grid.SetCell(1, r, names[std::size_t(r - 1)]);
-        grid.SetCell(3, r, std::to_string(scores[std::size_t(r - 1)]));
+        grid.SetCell(kPlaceColumn, r, std::to_string(r));
+        grid.SetCell(kNameColumn, r, names[std::size_t(r - 1)]);
+        grid.SetCell(kScoreColumn, r, std::to_string(scores[std::size_t(r - 1)]));
     }
     return grid;
 }

@@ -6,6 +6,13 @@
 
 namespace kluvian {
 
+// The score table's columns, and the row of its tenth place, which a new record replaces.
+inline constexpr int kPlaceColumn = 0;
+inline constexpr int kNameColumn = 1;
+inline constexpr int kDateColumn = 2;
+inline constexpr int kScoreColumn = 3;
+inline constexpr int kLastPlaceRow = 10;
+
 // A grid of text cells addressed as (column, row) from 0, the first row and column fixed
 // (header style, never selectable). Cells hold the score file's bytes as they are: code page
 // 1250, never a line break.

@@ -3,12 +3,12 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileBytes.h"
+#include "platform/Fonts.h"
 #include "platform/IoError.h"
 #include "scores/GridCellDelegate.h"
 #include "scores/GridFile.h"
 #include "scores/Records.h"
 #include "scores/ScoreGridModel.h"
-#include "windows/Fonts.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/TNewForm.h"
 
-#include "windows/Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/TFWynik.h"
 
+#include "platform/Fonts.h"
 #include "scores/GridFile.h"
 #include "scores/ScoreGridModel.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "support/Windows.h"
-#include "windows/Fonts.h"
 
 #include <QApplication>
 #include <QGroupBox>
