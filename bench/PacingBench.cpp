@@ -7,6 +7,7 @@
 // (bench/pacing.sh does).
 #include "app/TGLForm.h"
 #include "platform/Application.h"
+#include "platform/FreedMemory.h"
 #include "platform/Paths.h"
 #include "render/GameView.h"
 #include "render/SurfaceFormat.h"
@@ -351,6 +352,7 @@ int Run(const std::string& dataDir) {
 } // namespace kluvian
 
 int main(int argc, char** argv) {
+    kluvian::KeepFreedMemoryForReuse(); // as the game does
     kluvian::UseGameSurfaceFormat();
     kluvian::Application app(argc, argv);
     kluvian::Application::setApplicationName("Kluvian");

@@ -3,6 +3,7 @@
 #include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/FreedMemory.h"
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
 #include "render/SurfaceFormat.h"
@@ -65,6 +66,7 @@ std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line, int ar
 } // namespace
 
 int main(int argc, char** argv) {
+    kluvian::KeepFreedMemoryForReuse();
     const kluvian::CommandLine line = kluvian::ParseCommandLine({argv + 1, argv + argc});
     if (const std::optional<int> status = AnswerWithoutDesktop(line, argc, argv))
         return *status;

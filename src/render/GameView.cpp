@@ -19,7 +19,7 @@
 namespace kluvian {
 namespace {
 
-constexpr double kLoadDrawMs = 100;
+constexpr double kLoadDrawMs = 250;
 
 } // namespace
 

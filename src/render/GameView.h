@@ -35,8 +35,8 @@ public:
     void MakeCurrent();
 
     // Presents the world as it is, unless the picture on the screen already shows it. Behind
-    // the loading window at most ten pictures a second are presented, or drawing and
-    // presenting would take most of a load's time.
+    // the loading window at most four pictures a second are presented: drawing and presenting
+    // would take a load's time, and a load is over in a fraction of a second.
     void ShowFrame(bool behindLoadingWindow);
     // Draws the picking pass of the world as it is off-screen and returns the red byte of the
     // device pixel under (x, y), given in logical pixels: the Id of the bird there, 0 for none.
