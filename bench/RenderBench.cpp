@@ -100,7 +100,7 @@ void BM_FullFrame(benchmark::State& state) {
     }
     const double cpuBefore = ProcessCpuMs();
     for (auto _ : state) {
-        DrawFrame(f.world, f.stats, f.kSize, false);
+        DrawFrame(f.world, f.stats, f.loader.Parts(), f.kSize, false);
         glFinish();
     }
     state.counters["fps"] =
@@ -127,10 +127,10 @@ void BM_PickPass(benchmark::State& state) {
     PickBuffer pick;
     // The game warms the pass up at start-up; so does the benchmark.
     pick.Bind(800, 600);
-    DrawFrame(f.world, f.stats, f.kSize, true);
+    DrawFrame(f.world, f.stats, f.loader.Parts(), f.kSize, true);
     for (auto _ : state) {
         pick.Bind(800, 600);
-        DrawFrame(f.world, f.stats, f.kSize, true);
+        DrawFrame(f.world, f.stats, f.loader.Parts(), f.kSize, true);
         benchmark::DoNotOptimize(pick.RedAt(400, 300));
     }
     pick.Release();

@@ -64,6 +64,7 @@ public:
     void DeleteTexture(GLuint name) override {
         form_.view_->MakeCurrent();
         glDeleteTextures(1, &name);
+        form_.loader_.Forget(name);
     }
     void ProgressStep() override {
         QProgressBar* gauge = form_.NewForm->Gauge1();
@@ -212,7 +213,7 @@ void TGLForm::FormCreate() {
 void TGLForm::CreateContext() {
     // The drawing is a native window of its own inside the main window: it presents its
     // pictures itself, with no pass that composes them with the widgets.
-    view_ = new GameView(world_, stats_);
+    view_ = new GameView(world_, stats_, loader_.Parts());
     drawing_ = QWidget::createWindowContainer(view_, this);
     drawing_->setMinimumSize(1, 1);
     drawing_->setFocusPolicy(Qt::NoFocus);

@@ -25,8 +25,8 @@ void DrawPauseText(const World& world) {
 
 } // namespace
 
-void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& size,
-               bool PickMode) {
+void DrawFrame(const World& world, const FrameStats& stats, const VisibleParts& parts,
+               const DrawingSize& size, bool PickMode) {
     const auto& state = world.State;
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -39,7 +39,7 @@ void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& s
         const std::string fps = FpsText(stats.Fps);
         const std::string score = ScoreText(state);
         const std::string time = TimeText(state);
-        DrawScene(world, PickMode, {fps, score, time});
+        DrawScene(world, PickMode, {fps, score, time}, parts);
         // Paused, the system pointer shows instead of the cross-hair.
         if (!PickMode && state.Paused)
             DrawPauseText(world);

@@ -3,6 +3,7 @@
 
 #include "game/GameState.h"
 #include "render/FrameStats.h"
+#include "textures/VisiblePart.h"
 
 namespace kluvian {
 
@@ -17,7 +18,9 @@ struct DrawingSize {
 // Draws the world as it is into the current framebuffer: clear and world frame, and while a
 // game runs the scene, the head-up display and the cross-hair (at stats.ShownShotScale).
 // With PickMode it is the picking pass instead: only the birds, each in the colour whose red
-// is its Id. Changes nothing but GL state; presenting is the caller's.
-void DrawFrame(const World& world, const FrameStats& stats, const DrawingSize& size, bool PickMode);
+// is its Id. parts tells where the textures are transparent, which needs no drawing. Changes
+// nothing but GL state; presenting is the caller's.
+void DrawFrame(const World& world, const FrameStats& stats, const VisibleParts& parts,
+               const DrawingSize& size, bool PickMode);
 
 } // namespace kluvian

@@ -23,7 +23,8 @@ constexpr double kLoadDrawMs = 250;
 
 } // namespace
 
-GameView::GameView(const World& world, const FrameStats& stats) : world_(world), stats_(stats) {
+GameView::GameView(const World& world, const FrameStats& stats, const VisibleParts& parts)
+    : world_(world), stats_(stats), parts_(parts) {
     setSurfaceType(QSurface::OpenGLSurface);
     setFormat(GameSurfaceFormat());
     // Keys go to the main window around the drawing, where the commands' shortcuts live.
@@ -70,7 +71,7 @@ DrawingSize GameView::Size() const {
 void GameView::Present() {
     MakeCurrent();
     const DrawingSize size = Size();
-    DrawFrame(world_, stats_, size, false);
+    DrawFrame(world_, stats_, parts_, size, false);
     context_.swapBuffers(this);
     ++picturesShown_;
     shownLook_ = FrameLook(world_, stats_, size);
@@ -102,7 +103,7 @@ std::uint8_t GameView::PickAt(float x, float y) {
     MakeCurrent();
     const DrawingSize size = Size();
     pick_.Bind(size.width, size.height);
-    DrawFrame(world_, stats_, size, true);
+    DrawFrame(world_, stats_, parts_, size, true);
     const std::uint8_t red =
         pick_.RedAt(int(std::floor(x * size.pixelRatio)), int(std::floor(y * size.pixelRatio)));
     pick_.Release();
@@ -117,7 +118,7 @@ QImage GameView::grabFramebuffer() {
     QOpenGLFramebufferObject picture(QSize(std::max(size.width, 1), std::max(size.height, 1)),
                                      QOpenGLFramebufferObject::CombinedDepthStencil);
     picture.bind();
-    DrawFrame(world_, stats_, size, false);
+    DrawFrame(world_, stats_, parts_, size, false);
     QImage image = picture.toImage();
     picture.release();
     return image;

@@ -27,7 +27,8 @@ class GameView final : public QWindow {
 public:
     // world and stats are drawn as they are at each picture. The context is made at once;
     // HasContext says whether that worked.
-    GameView(const World& world, const FrameStats& stats);
+    // parts: where the world's textures are transparent.
+    GameView(const World& world, const FrameStats& stats, const VisibleParts& parts);
 
     bool HasContext() const { return ready_; }
     // Makes the drawing's context current: on the window once it shows, before that on an
@@ -67,6 +68,7 @@ private:
 
     const World& world_;
     const FrameStats& stats_;
+    const VisibleParts& parts_;
     QOffscreenSurface offscreen_;
     PickBuffer pick_;
     bool ready_ = false;

@@ -22,6 +22,23 @@ void DrawSprite(bool Mirror, double X, double Y, double Size) {
     glEnd();
 }
 
+void DrawSpritePart(bool Mirror, double X, double Y, double Size, const VisiblePart& part) {
+    // Where texture coordinate s lands: s = 0 on the left of the square in world x when
+    // mirrored, on its right otherwise (see DrawSprite).
+    const auto x = [&](float s) { return static_cast<float>(X + (Mirror ? s : 1 - s) * Size); };
+    const auto y = [&](float t) { return static_cast<float>(Y + t * Size); };
+    glBegin(GL_QUADS);
+    glTexCoord2f(part.s0, part.t0);
+    glVertex3f(x(part.s0), y(part.t0), 0);
+    glTexCoord2f(part.s1, part.t0);
+    glVertex3f(x(part.s1), y(part.t0), 0);
+    glTexCoord2f(part.s1, part.t1);
+    glVertex3f(x(part.s1), y(part.t1), 0);
+    glTexCoord2f(part.s0, part.t1);
+    glVertex3f(x(part.s0), y(part.t1), 0);
+    glEnd();
+}
+
 void DrawFontText(GLuint FontTex, std::string_view Text, std::int32_t X, std::int32_t Y,
                   std::int32_t Size, float R, float G, float B) {
     constexpr float cell = 0.0625f;

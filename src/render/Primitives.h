@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "textures/VisiblePart.h"
+
 #include <GL/gl.h>
 
 #include <cstdint>
@@ -12,6 +14,8 @@ namespace kluvian {
 // Mirror flips it left to right. The caller binds the texture and sets the colour; no other
 // GL state changes.
 void DrawSprite(bool Mirror, double X, double Y, double Size);
+// The same sprite drawn over the part of its texture that shows alone: the same picture.
+void DrawSpritePart(bool Mirror, double X, double Y, double Size, const VisiblePart& part);
 
 // Writes Text (code page 1250 bytes) with the 16 x 16 glyph grid in FontTex: glyph i
 // (1-based) is a Size x Size square whose left edge lies 800 - X + i * Size / 2 units from the

@@ -10,21 +10,20 @@ namespace {
 constexpr double kBackTile = 800;
 constexpr double kFrontTile = 600;
 
-// A layer tile: texture s = 0 lands at the tile's right edge on the screen, so the layer
-// pictures are shown mirrored left to right.
-void DrawTile(double x0, double edge) {
-    const auto x = static_cast<float>(x0);
-    const auto x1 = static_cast<float>(x0 + edge);
-    const auto top = static_cast<float>(edge);
+// A layer tile, over the part of its texture that shows: texture s = 0 lands at the tile's
+// right edge on the screen, so the layer pictures are shown mirrored left to right.
+void DrawTile(double x0, double edge, const VisiblePart& part) {
+    const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
+    const auto y = [&](float t) { return static_cast<float>(t * edge); };
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(x, 0, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(x1, 0, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(x1, top, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(x, top, 0);
+    glTexCoord2f(part.s0, part.t0);
+    glVertex3f(x(part.s0), y(part.t0), 0);
+    glTexCoord2f(part.s1, part.t0);
+    glVertex3f(x(part.s1), y(part.t0), 0);
+    glTexCoord2f(part.s1, part.t1);
+    glVertex3f(x(part.s1), y(part.t1), 0);
+    glTexCoord2f(part.s0, part.t1);
+    glVertex3f(x(part.s0), y(part.t1), 0);
     glEnd();
 }
 
@@ -53,12 +52,13 @@ void DrawBird(const World& world, int group, const TChicken& bird, bool pickMode
     }
 }
 
-void DrawHud(const World& world, const HudTexts& hud) {
+void DrawHud(const World& world, const HudTexts& hud, const VisibleParts& parts) {
     const auto& state = world.State;
     const auto& textures = world.Textures;
+    const VisiblePart cartridge = parts.Of(textures.AmmoTex);
     for (std::int32_t i = 1; i <= state.Ammo; ++i) {
         glBindTexture(GL_TEXTURE_2D, textures.AmmoTex);
-        DrawSprite(false, (i - 1) * 30 - 90, 0, 128);
+        DrawSpritePart(false, (i - 1) * 30 - 90, 0, 128, cartridge);
     }
     const auto fpsLength = static_cast<std::int32_t>(hud.fps.size());
     DrawFontText(textures.FontTex, hud.fps, 14 * fpsLength, 2, 20, state.FpsColor.R,
@@ -71,7 +71,7 @@ void DrawHud(const World& world, const HudTexts& hud) {
 
 } // namespace
 
-void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
+void DrawScene(const World& world, bool pickMode, const HudTexts& hud, const VisibleParts& parts) {
     const auto& state = world.State;
     const auto& textures = world.Textures;
     glDisable(GL_DEPTH_TEST);
@@ -85,7 +85,7 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
         for (std::size_t k = 0; k < textures.BackLayerTex.size(); ++k) {
             BindTileTexture(textures.BackLayerTex[k]);
             glColor4f(1, 1, 1, 1);
-            DrawTile(double(k) * kBackTile + double(state.BackScroll), kBackTile);
+            DrawTile(double(k) * kBackTile + double(state.BackScroll), kBackTile, {});
         }
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -100,7 +100,9 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
         glColor4f(1, 1, 1, 1);
         for (std::size_t k = 0; k < textures.FrontLayerTex.size(); ++k) {
             BindTileTexture(textures.FrontLayerTex[k]);
-            DrawTile(double(k) * kFrontTile + double(state.FrontScroll), kFrontTile);
+            // Blended, a tile's transparent rows change nothing: only the rest is drawn.
+            DrawTile(double(k) * kFrontTile + double(state.FrontScroll), kFrontTile,
+                     parts.Of(textures.FrontLayerTex[k]));
         }
     }
 
@@ -108,7 +110,7 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud) {
         DrawBird(world, Big, world.Birds(Big, i), pickMode);
 
     if (!pickMode)
-        DrawHud(world, hud);
+        DrawHud(world, hud, parts);
 }
 
 void DrawCrosshair(float x, float y, float shotScale, GLuint CursorTex, const DrawingSize& size) {

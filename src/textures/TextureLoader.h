@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "textures/EmbeddedResources.h"
 #include "textures/Picture.h"
+#include "textures/VisiblePart.h"
 
 #include <GL/gl.h>
 
@@ -28,6 +29,10 @@ public:
     // As above; with fromResource the picture is looked up among the embedded resources.
     void LoadTexture(const std::string& fileName, GLuint& slot, bool fromResource);
 
+    // The visible part of every texture loaded, by name; a deleted texture is forgotten.
+    const VisibleParts& Parts() const { return parts_; }
+    void Forget(GLuint name) { parts_.Forget(name); }
+
     // Shows what a missing TGA file of that name shows, without looking for the file.
     void ShowFileNotFound(const std::string& fileName);
 
@@ -41,6 +46,7 @@ private:
 
     Dialogs& dialogs_;
     EmbeddedResources resources_;
+    VisibleParts parts_;
 };
 
 } // namespace kluvian

@@ -15,7 +15,8 @@ protected:
     FakeClock clock;
     World world{clock};
     FrameStats stats;
-    GameView view{world, stats};
+    VisibleParts parts;
+    GameView view{world, stats, parts};
 
     void SetUp() override {
         for (int g = 0; g < kGroups; ++g)

@@ -4,6 +4,9 @@
 #include "render/SceneRenderer.h"
 #include "support/FakeClock.h"
 #include "support/GLTestContext.h"
+#include "textures/UploadTexture.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +29,7 @@ protected:
     test::GLTestContext gl{800, 600};
     FakeClock clock;
     World world{clock};
+    VisibleParts parts; // none measured: every texture drawn whole
 
     void SetUp() override {
         for (int g = 0; g < kGroups; ++g)
@@ -49,7 +53,7 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
         SetWorldProjection(800, 600);
         LoadWorldModelView();
-        DrawScene(world, pick, {"0 FPS", "Wynik: -5", "Czas: 90"});
+        DrawScene(world, pick, {"0 FPS", "Wynik: -5", "Czas: 90"}, parts);
     }
     Rgba at(int x, int y) { return gl.pixel(x, y); }
     TChicken& bird(int group, int i) { return world.Birds(group, i); }
@@ -182,6 +186,40 @@ TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
     DrawCrosshair(400, 100, 2.0f, cursor, {800, 600, 1.0});
     EXPECT_EQ(at(338, 100)[0], 255);
     EXPECT_EQ(at(334, 100), kBlack);
+}
+
+TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
+    // A foreground tile shown in its lower rows only, and a cartridge of a few columns, both
+    // filtered and blended as the loader's textures are, over a background of another colour.
+    Picture layer{64, 64, 4, std::vector<std::uint8_t>(64 * 64 * 4, 0)};
+    Picture cartridge{32, 32, 4, std::vector<std::uint8_t>(32 * 32 * 4, 0)};
+    const auto paint = [](Picture& p, int x, int y, std::uint8_t r, std::uint8_t a) {
+        std::uint8_t* texel = &p.pixels[std::size_t((y * p.width + x) * 4)];
+        texel[0] = r, texel[1] = std::uint8_t(x * 4), texel[2] = std::uint8_t(y * 4), texel[3] = a;
+    };
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 64; ++x)
+            paint(layer, x, y, 200, std::uint8_t(y < 12 ? 255 : 255 - 20 * (y - 11)));
+    for (int y = 3; y < 22; ++y)
+        for (int x = 10; x < 15; ++x)
+            paint(cartridge, x, y, 250, 180);
+    auto& tex = world.Textures;
+    tex.BackLayerTex.fill(SolidTexture({20, 60, 120, 255}));
+    tex.FrontLayerTex.fill(UploadTexture(64, 64, GL_RGBA, layer.pixels.data()));
+    tex.AmmoTex = UploadTexture(32, 32, GL_RGBA, cartridge.pixels.data());
+    world.State.Ammo = 8;
+    world.State.FrontScroll = -150.5;
+    const auto picture = [&] {
+        render();
+        QImage image = gl.framebuffer().toImage();
+        return image;
+    };
+    const QImage whole = picture();
+    parts.Set(tex.FrontLayerTex[0], MeasureVisiblePart(layer));
+    parts.Set(tex.AmmoTex, MeasureVisiblePart(cartridge));
+    ASSERT_LT(parts.Of(tex.FrontLayerTex[0]).t1, 0.5f); // most of the tile is left out
+    ASSERT_LT(parts.Of(tex.AmmoTex).s1 - parts.Of(tex.AmmoTex).s0, 0.5f);
+    EXPECT_EQ(picture(), whole);
 }
 
 TEST_F(Scene, PickingPassPaintsEachBirdInItsIdAndNothingElse) {
