@@ -206,7 +206,7 @@ int Run(const std::string& dataDir) {
     if (!exposed || !QTest::qWaitForWindowActive(&form, 2000))
         std::printf("The main window did not become active: panning figures may read 0.\n");
     RunEvents(1000);
-    GameView& view = form.view();
+    GameView& view = form.View();
     std::printf("%-38s %.2f Hz\n", "Screen's reported refresh rate:", view.screen()->refreshRate());
 
     // CPU share, rules frames and presented pictures while the event loop runs for ms.
@@ -226,7 +226,7 @@ int Run(const std::string& dataDir) {
     measure("At the black screen:", 3000);
 
     // From the command to the game under way; a later one while the previous game runs.
-    GameState& state = form.world().State;
+    GameState& state = form.GameWorld().state;
     auto newGame = [&] {
         state.TimeLeft = 50; // only a finished load sets it to 90
         QElapsedTimer t;

@@ -82,8 +82,8 @@ struct Fixture {
         });
         BenchHost host(loader);
         RunAreaLoad(world, host);
-        world.State.MouseX = 400;
-        world.State.MouseY = 300;
+        world.state.MouseX = 400;
+        world.state.MouseY = 300;
     }
     ~Fixture() {
         context.makeCurrent(&surface);
@@ -94,7 +94,7 @@ struct Fixture {
 
 void BM_FullFrame(benchmark::State& state) {
     Fixture f;
-    if (!f.dialogs.shown.empty() || !f.world.State.Running) {
+    if (!f.dialogs.shown.empty() || !f.world.state.Running) {
         state.SkipWithError("the generated area did not load; build the game first");
         return;
     }

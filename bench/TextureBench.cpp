@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kSide = 1024;
 
-std::vector<std::uint8_t> header(int imageType, int depth) {
+std::vector<std::uint8_t> Header(int imageType, int depth) {
     std::vector<std::uint8_t> h(18, 0);
     h[2] = std::uint8_t(imageType);
     h[12] = kSide & 0xFF;
@@ -38,7 +38,7 @@ std::vector<std::uint8_t> header(int imageType, int depth) {
 
 // A sprite-like picture: transparent margins and flat bands (long runs) around a textured
 // middle (raw packets), as the game's layers and birds are.
-std::vector<std::uint8_t> spritePixel(int x, int y) {
+std::vector<std::uint8_t> SpritePixel(int x, int y) {
     if (x < 200 || x >= 824)
         return {0, 0, 0, 0};
     if (y % 128 < 40)
@@ -47,14 +47,14 @@ std::vector<std::uint8_t> spritePixel(int x, int y) {
     return {n, std::uint8_t(n / 2 + y), std::uint8_t(255 - n), 255};
 }
 
-std::vector<std::uint8_t> rle32() {
-    auto file = header(10, 32);
+std::vector<std::uint8_t> Rle32() {
+    auto file = Header(10, 32);
     for (int y = 0; y < kSide; ++y) {
         int x = 0;
         while (x < kSide) {
-            const auto p = spritePixel(x, y);
+            const auto p = SpritePixel(x, y);
             int run = 1;
-            while (x + run < kSide && run < 128 && spritePixel(x + run, y) == p)
+            while (x + run < kSide && run < 128 && SpritePixel(x + run, y) == p)
                 ++run;
             if (run > 1) {
                 file.push_back(std::uint8_t(127 + run));
@@ -64,11 +64,11 @@ std::vector<std::uint8_t> rle32() {
             }
             int raw = 1;
             while (x + raw < kSide && raw < 128 &&
-                   spritePixel(x + raw, y) != spritePixel(x + raw - 1, y))
+                   SpritePixel(x + raw, y) != SpritePixel(x + raw - 1, y))
                 ++raw;
             file.push_back(std::uint8_t(raw - 1));
             for (int i = 0; i < raw; ++i) {
-                const auto q = spritePixel(x + i, y);
+                const auto q = SpritePixel(x + i, y);
                 file.insert(file.end(), q.begin(), q.end());
             }
             x += raw;
@@ -77,38 +77,38 @@ std::vector<std::uint8_t> rle32() {
     return file;
 }
 
-std::vector<std::uint8_t> raw24() {
-    auto file = header(2, 24);
+std::vector<std::uint8_t> Raw24() {
+    auto file = Header(2, 24);
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x) {
-            const auto p = spritePixel(x, y);
+            const auto p = SpritePixel(x, y);
             file.insert(file.end(), p.begin(), p.begin() + 3);
         }
     return file;
 }
 
-const std::vector<std::uint8_t>& rle32File() {
-    static const auto file = rle32();
+const std::vector<std::uint8_t>& Rle32File() {
+    static const auto file = Rle32();
     return file;
 }
 
-const std::vector<std::uint8_t>& raw24File() {
-    static const auto file = raw24();
+const std::vector<std::uint8_t>& Raw24File() {
+    static const auto file = Raw24();
     return file;
 }
 
-void decodeOurs(benchmark::State& state, const std::vector<std::uint8_t>& file) {
+void DecodeOurs(benchmark::State& state, const std::vector<std::uint8_t>& file) {
     const std::string name = "bench.tga";
     for (auto _ : state) {
         auto result = kluvian::DecodeTga(file, name);
-        if (!result.ok())
+        if (!result.Ok())
             state.SkipWithError("refused");
         benchmark::DoNotOptimize(result.picture->pixels.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(file.size()));
 }
 
-void decodeStb(benchmark::State& state, const std::vector<std::uint8_t>& file) {
+void DecodeStb(benchmark::State& state, const std::vector<std::uint8_t>& file) {
     for (auto _ : state) {
         int w = 0, h = 0, comp = 0;
         stbi_uc* pixels = stbi_load_from_memory(file.data(), int(file.size()), &w, &h, &comp, 0);
@@ -121,16 +121,16 @@ void decodeStb(benchmark::State& state, const std::vector<std::uint8_t>& file) {
 }
 
 void BM_TgaRle32_Kluvian(benchmark::State& state) {
-    decodeOurs(state, rle32File());
+    DecodeOurs(state, Rle32File());
 }
 void BM_TgaRle32_Stb(benchmark::State& state) {
-    decodeStb(state, rle32File());
+    DecodeStb(state, Rle32File());
 }
 void BM_TgaRaw24_Kluvian(benchmark::State& state) {
-    decodeOurs(state, raw24File());
+    DecodeOurs(state, Raw24File());
 }
 void BM_TgaRaw24_Stb(benchmark::State& state) {
-    decodeStb(state, raw24File());
+    DecodeStb(state, Raw24File());
 }
 
 // Copying the decoded size once (argument: bytes per pixel) is what no decoder can beat.

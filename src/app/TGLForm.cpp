@@ -103,16 +103,16 @@ TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, Score
                  std::string areaDir)
     : dialogs_(dialogs), clock_(clock), world_(clock), shotSound_(audio_), MediaPlayer1(audio_),
       loader_(dialogs) {
-    world_.State.ExeDir = std::move(exeDir);
-    world_.State.AreaPath = std::move(areaDir);
+    world_.state.ExeDir = std::move(exeDir);
+    world_.state.areaPath = std::move(areaDir);
     FormCreate();
     // The other windows, in the order the program has always made them.
     NewForm = new TNewForm(this);
     Fhelp = new TFhelp(this);
     FWynik = std::make_unique<TFWynik>(
-        dialogs_, [this](std::uint32_t n) { return world_.Random.RandomBelow(n); },
+        dialogs_, [this](std::uint32_t n) { return world_.random.RandomBelow(n); },
         std::move(scores), this);
-    FWynik->HidePointer = [this] { Hide1Click(); };
+    FWynik->hidePointer = [this] { Hide1Click(); };
 }
 
 TGLForm::~TGLForm() {
@@ -124,7 +124,7 @@ TGLForm::~TGLForm() {
 
 void TGLForm::FormCreate() {
     NewTmr.stop();
-    world_.State.Running = false;
+    world_.state.Running = false;
 
     setWindowTitle(QString::fromUtf8(
         "Kluvian wer.1.0 - uproszczona wersja gry \"Brassfang\", z podziękowaniem dla jej autora"));
@@ -144,8 +144,8 @@ void TGLForm::FormCreate() {
     BuildToolBar();
 
     CreateContext();
-    connect(view_, &GameView::mouseMoved, this, &TGLForm::FormMouseMove);
-    connect(view_, &GameView::mousePressed, this, &TGLForm::FormMouseDown);
+    connect(view_, &GameView::MouseMoved, this, &TGLForm::FormMouseMove);
+    connect(view_, &GameView::MousePressed, this, &TGLForm::FormMouseDown);
     setCentralWidget(drawing_);
     // The drawing starts at exactly 800 x 600, below the menu and the tool bar.
     resize(800, 600 + menuBar()->sizeHint().height() + kToolBarHeight);
@@ -227,7 +227,7 @@ void TGLForm::InitWorldWithContext() {
     // A damaged shared picture is reported once and the window is made all the same: the
     // birds exist by then and the drawing works, so a game can still be played.
     try {
-        InitWorld(world_, world_.State.ExeDir, [this](const std::string& path, GLuint& slot) {
+        InitWorld(world_, world_.state.ExeDir, [this](const std::string& path, GLuint& slot) {
             loader_.LoadTexture(path, slot);
         });
     } catch (const std::exception& e) {
@@ -264,12 +264,12 @@ void TGLForm::BuildMenu() {
     addActions({Sound1, Fullscreen1, Exit1});
 
     // Commands without a menu item of their own.
-    HelpCommand = new QAction(this);
-    ScoreCommand = new QAction(this);
+    helpCommand = new QAction(this);
+    scoreCommand = new QAction(this);
 
-    connect(HelpCommand, &QAction::triggered, this, &TGLForm::btnPomocClick);
+    connect(helpCommand, &QAction::triggered, this, &TGLForm::btnPomocClick);
     connect(New1, &QAction::triggered, this, &TGLForm::New1Click);
-    connect(ScoreCommand, &QAction::triggered, this, &TGLForm::BitBtn1Click);
+    connect(scoreCommand, &QAction::triggered, this, &TGLForm::BitBtn1Click);
     connect(Sound1, &QAction::triggered, this, &TGLForm::Sound1Click);
     connect(Fullscreen1, &QAction::triggered, this, &TGLForm::Fullscreen1Click);
     connect(Exit1, &QAction::triggered, this, &TGLForm::Exit1Click);
@@ -298,9 +298,9 @@ void TGLForm::BuildToolBar() {
         QAction* command;
     };
     const std::array<ButtonEntry, 6> buttons{{
-        {&btnPomoc, "btnPomoc", "F1 &Pomoc", "Otwiera okno pomocy", HelpCommand},
+        {&btnPomoc, "btnPomoc", "F1 &Pomoc", "Otwiera okno pomocy", helpCommand},
         {&Button1, "Button1", "F2 &Nowa gra", "Rozpoczyna grę od nowa", New1},
-        {&BitBtn1, "BitBtn1", "F3 Wynik", "Pokazuje/Ukrywa tabelę wyników", ScoreCommand},
+        {&BitBtn1, "BitBtn1", "F3 Wynik", "Pokazuje/Ukrywa tabelę wyników", scoreCommand},
         {&btnRyki, "btnRyki", "F4 &Dźwięki", "Dxwięki włączone/ wyłączone", Sound1},
         {&btnEkran, "btnEkran", "F5 &Ekran", "Gra na całym/normalnym ekranie", Fullscreen1},
         {&btnKoniec, "btnKoniec", "F6 &Koniec", "Koniec pracy", Exit1},
@@ -353,13 +353,13 @@ void TGLForm::PlayMusic(const std::string& path) {
 }
 
 void TGLForm::Sound1Click() {
-    auto& state = world_.State;
+    auto& state = world_.state;
     if (Sound1->isChecked()) {
         const std::string path = AreaDir(state) + "music.mp3";
         if (FileExists(path)) {
             PlayMusic(path);
             state.MusicOpened = true;
-            if (state.Paused) // the music waits for the game
+            if (state.paused) // the music waits for the game
                 MediaPlayer1.Pause();
         }
     } else if (state.MusicOpened) {
@@ -455,30 +455,30 @@ void TGLForm::ProceedTmrTimer() {
 }
 
 void TGLForm::CountDownTmrTimer() {
-    if (CountDownTick(world_.State)) {
+    if (CountDownTick(world_.state)) {
         CountDownTmr.stop();
         EndGame();
     }
 }
 
 void TGLForm::EndGame() {
-    kluvian::EndGame(world_.State.Score, *FWynik, dialogs_, [this] { BitBtn1Click(); });
+    kluvian::EndGame(world_.state.Score, *FWynik, dialogs_, [this] { BitBtn1Click(); });
 }
 
 // ---- Input ----------------------------------------------------------------------------------
 
 void TGLForm::FormMouseMove(float X, float Y) {
-    world_.State.MouseX = X;
-    world_.State.MouseY = Y;
+    world_.state.MouseX = X;
+    world_.state.MouseY = Y;
 }
 
 void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
-    auto& state = world_.State;
-    if (Button == Qt::RightButton && !state.Paused) {
+    auto& state = world_.state;
+    if (Button == Qt::RightButton && !state.paused) {
         Reload(state);
         return;
     }
-    if (state.Paused) { // a left click goes on with the game; no click costs anything
+    if (state.paused) { // a left click goes on with the game; no click costs anything
         if (Button == Qt::LeftButton)
             ResumeGame();
         return;
@@ -499,13 +499,13 @@ void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
 void TGLForm::FormKeyDown(int key) {
     switch (key) {
     case Qt::Key_F1:
-        HelpCommand->trigger();
+        helpCommand->trigger();
         break;
     case Qt::Key_F2:
         New1->trigger();
         break;
     case Qt::Key_F3:
-        ScoreCommand->trigger();
+        scoreCommand->trigger();
         break;
     default:
         break;
@@ -515,17 +515,17 @@ void TGLForm::FormKeyDown(int key) {
 // ---- Pause ----------------------------------------------------------------------------------
 
 void TGLForm::TogglePause() {
-    if (world_.State.Paused)
+    if (world_.state.paused)
         ResumeGame();
     else
         PauseGame();
 }
 
 void TGLForm::PauseGame() {
-    GameState& state = world_.State;
-    if (state.Paused || !state.Running || LoadInProgress())
+    GameState& state = world_.state;
+    if (state.paused || !state.Running || LoadInProgress())
         return;
-    state.Paused = true;
+    state.paused = true;
     countDownHold_.Hold();
     flightHold_.Hold();
     MediaPlayer1.Pause();
@@ -533,10 +533,10 @@ void TGLForm::PauseGame() {
 }
 
 void TGLForm::ResumeGame() {
-    GameState& state = world_.State;
-    if (!state.Paused || LoadInProgress())
+    GameState& state = world_.state;
+    if (!state.paused || LoadInProgress())
         return;
-    state.Paused = false;
+    state.paused = false;
     stats_.Start(clock_);
     countDownHold_.Release();
     flightHold_.Release();
@@ -545,9 +545,9 @@ void TGLForm::ResumeGame() {
 }
 
 void TGLForm::EndPause() {
-    if (!world_.State.Paused)
+    if (!world_.state.paused)
         return;
-    world_.State.Paused = false;
+    world_.state.paused = false;
     countDownHold_.Forget();
     flightHold_.Forget();
     MediaPlayer1.Resume();

@@ -88,19 +88,19 @@ public:
     void SetContinuousFrames(bool on);
     // Frames run so far, drawn or not; picking passes are not among them.
     long FramesRun() const { return framesRun_; }
-    const FrameStats& frameStats() const { return stats_; }
+    const FrameStats& Stats() const { return stats_; }
 
     // True while an area load runs. A New game given during a load runs a complete load
     // nested in it at the next tick, so this counts loads, not just the innermost one.
     bool LoadInProgress() const { return loadDepth_ > 0; }
 
-    World& world() { return world_; }
-    GameView& view() { return *view_; }
+    World& GameWorld() { return world_; }
+    GameView& View() { return *view_; }
     // The drawing as a widget among the main window's.
-    QWidget& drawing() { return *drawing_; }
-    TNewForm& newForm() { return *NewForm; }
-    TFWynik& scoreTable() { return *FWynik; }
-    TFhelp& startupHelp() { return *Fhelp; }
+    QWidget& Drawing() { return *drawing_; }
+    TNewForm& LoadingForm() { return *NewForm; }
+    TFWynik& ScoreTable() { return *FWynik; }
+    TFhelp& StartupHelp() { return *Fhelp; }
     QTimer NewTmr;
     QTimer ProceedTmr;
     QTimer CountDownTmr;
@@ -117,8 +117,8 @@ public:
     QAction* ShowHelpandCredits1 = nullptr;
     QAction* N2 = nullptr;
     QAction* Hide1 = nullptr;
-    QAction* HelpCommand = nullptr;
-    QAction* ScoreCommand = nullptr;
+    QAction* helpCommand = nullptr;
+    QAction* scoreCommand = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QPushButton* btnPomoc = nullptr;
     QPushButton* Button1 = nullptr;

@@ -11,10 +11,10 @@ namespace kluvian {
 namespace {
 
 struct ColorKey {
-    const char* Key;
-    double Default;
-    RGBColor GameState::*Color;
-    float RGBColor::*Channel;
+    const char* key;
+    double fallback;
+    RGBColor GameState::*color;
+    float RGBColor::*channel;
 };
 
 // In the order they are read.
@@ -63,15 +63,15 @@ std::string ReadStem(const GameState& state, int group) {
 
 void ReadColors(GameState& state) {
     for (const ColorKey& c : kColorKeys)
-        (state.*c.Color).*c.Channel =
-            static_cast<float>(state.Settings->ReadFloat("colors", c.Key, c.Default));
+        (state.*c.color).*c.channel =
+            static_cast<float>(state.Settings->ReadFloat("colors", c.key, c.fallback));
 }
 
 // Everything that may end the load early. Each bird, slot and setting is looked up anew after
 // every progress step: the events run there may change any of them.
 void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
-    GameState& state = world.State;
-    TextureSlots& tex = world.Textures;
+    GameState& state = world.state;
+    TextureSlots& tex = world.textures;
 
     const std::string music = dir + "music.mp3";
     if (host.SoundOn() && FileExists(music)) {
@@ -98,12 +98,12 @@ void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
     host.ProgressStep();
     state.Score = 0;
 
-    BirdTable& birds = world.Birds;
+    BirdTable& birds = world.birds;
     for (int i = 0; i < kBirdsPerGroup; ++i) {
         for (int g = 0; g < kGroups; ++g)
-            birds(g, i).Spawn(world.Random, state.BackScroll);
+            birds(g, i).Spawn(world.random, state.BackScroll);
         for (int g = 0; g < kGroups; ++g)
-            birds(g, i).Frame = static_cast<std::int32_t>(world.Random.RandomBelow(6));
+            birds(g, i).Frame = static_cast<std::int32_t>(world.random.RandomBelow(6));
         for (int g = 0; g < kGroups; ++g)
             birds(g, i).Falling = 0;
         for (std::size_t g = 0; g < kGroups; ++g) {
@@ -138,22 +138,22 @@ bool StemNamesAreaFile(std::string_view stem) {
 }
 
 std::string AreaDir(const GameState& state) {
-    if (!state.AreaPath.empty() && !state.AreaName.empty())
-        return state.AreaPath;
+    if (!state.areaPath.empty() && !state.AreaName.empty())
+        return state.areaPath;
     return state.ExeDir + "data/" + state.AreaName + "/";
 }
 
 std::string AreaNameOf(const GameState& state) {
-    if (state.AreaPath.empty())
+    if (state.areaPath.empty())
         return std::string(kAreaName);
-    std::string_view folder = state.AreaPath;
+    std::string_view folder = state.areaPath;
     while (folder.size() > 1 && folder.back() == '/')
         folder.remove_suffix(1);
     return std::string(folder.substr(folder.rfind('/') + 1));
 }
 
 void RunAreaLoad(World& world, AreaLoadHost& host) {
-    GameState& state = world.State;
+    GameState& state = world.state;
     state.AreaName = AreaNameOf(state);
     // A copy: a load run by the events of a progress step would otherwise change it midway.
     const std::string dir = AreaDir(state);

@@ -50,10 +50,10 @@ inline constexpr int kLoadSteps = 60;
 bool StemNamesAreaFile(std::string_view stem);
 
 // The directory of the current area's files, with a trailing '/': the game's own area in
-// data/, or the AreaPath of an area played from a folder of its own once it is loaded.
+// data/, or the areaPath of an area played from a folder of its own once it is loaded.
 std::string AreaDir(const GameState& state);
 
-// The name of the area a load loads: the game's own, or the folder name of AreaPath.
+// The name of the area a load loads: the game's own, or the folder name of areaPath.
 std::string AreaNameOf(const GameState& state);
 
 // Loads the area and starts a new game. The caller has already cleared the request flag.

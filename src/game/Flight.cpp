@@ -71,12 +71,12 @@ std::int32_t NextFrame(std::int32_t f) {
 }
 
 void ProceedStep(World& world) {
-    BirdTable& birds = world.Birds;
-    GameState& state = world.State;
+    BirdTable& birds = world.birds;
+    GameState& state = world.state;
     for (int i = 0; i < kBirdsPerGroup; ++i) {
         ForEachGroup(birds, i, [&](TChicken& b) {
             if (b.Falling == 1) {
-                b.Spawn(world.Random, state.BackScroll);
+                b.Spawn(world.random, state.BackScroll);
                 b.Falling = 0;
             }
         });
@@ -87,7 +87,7 @@ void ProceedStep(World& world) {
         ForEachGroup(birds, i, [](TChicken& b) { b.Frame = NextFrame(b.Frame); });
         ForEachGroup(birds, i, [&](TChicken& b) {
             if (OutOfWorld(b, state.BackScroll))
-                b.Spawn(world.Random, state.BackScroll);
+                b.Spawn(world.random, state.BackScroll);
         });
         ForEachGroup(birds, i, [&](TChicken& b) {
             if (b.Falling == 0) {

@@ -12,13 +12,13 @@ constexpr long double kMinBackScroll = -1600;
 constexpr std::array<long double, kGroups> kBirdPan{4, 5, 6};
 
 void Pan(World& world, long double direction) {
-    GameState& state = world.State;
+    GameState& state = world.state;
     const long double f = static_cast<long double>(state.FrameFactor) * direction;
     state.BackScroll += 4 * f;
     state.FrontScroll += 6 * f;
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g)
-            world.Birds(g, i).X += kBirdPan[std::size_t(g)] * f;
+            world.birds(g, i).X += kBirdPan[std::size_t(g)] * f;
 }
 
 } // namespace
@@ -30,7 +30,7 @@ void UpdateFrameFactor(GameState& state, std::uint32_t& LastFrameTick, const Clo
 }
 
 void PanStep(World& world, bool leftHeld, bool rightHeld, bool windowActive) {
-    const long double back = world.State.BackScroll;
+    const long double back = world.state.BackScroll;
     if (leftHeld && !rightHeld && windowActive && back > kMinBackScroll)
         Pan(world, -1);
     else if (!leftHeld && rightHeld && windowActive && back < 0)

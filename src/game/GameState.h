@@ -42,11 +42,11 @@ inline constexpr std::array<std::int32_t, kGroups> HitPoints{25, 15, 5};
 // The thirty birds: three groups of ten. Whoever visits all birds goes through index
 // i = 0..9 and for each i through the small, the medium and the big bird.
 struct BirdTable {
-    std::array<std::array<TChicken, kBirdsPerGroup>, kGroups> Groups{};
+    std::array<std::array<TChicken, kBirdsPerGroup>, kGroups> groups{};
 
-    TChicken& operator()(int group, int i) { return Groups[std::size_t(group)][std::size_t(i)]; }
+    TChicken& operator()(int group, int i) { return groups[std::size_t(group)][std::size_t(i)]; }
     const TChicken& operator()(int group, int i) const {
-        return Groups[std::size_t(group)][std::size_t(i)];
+        return groups[std::size_t(group)][std::size_t(i)];
     }
 };
 
@@ -60,14 +60,14 @@ struct RGBColor {
 struct GameState {
     std::string ExeDir;   // with a trailing '/'
     std::string AreaName; // empty before the first load
-    std::string AreaPath; // a hunting area played from a folder of its own, with a trailing '/'
+    std::string areaPath; // a hunting area played from a folder of its own, with a trailing '/'
     std::optional<IniFile> Settings;
     RGBColor ScoreColor, TimeColor, FpsColor, HelpColor;
     std::int32_t Ammo = 0;
     std::int32_t Score = 0;
     std::int32_t TimeLeft = 0;
     bool Running = false;
-    bool Paused = false; // a running game held still by the player or by leaving the window
+    bool paused = false; // a running game held still by the player or by leaving the window
     bool MusicOpened = false;
     float MouseX = 0;
     float MouseY = 0;
@@ -91,11 +91,11 @@ struct TextureSlots {
 
 // Everything of one game: created once by the main window and passed by reference.
 struct World {
-    explicit World(const Clock& clock) : Random(clock) {}
-    GameState State;
-    BirdTable Birds;
-    TextureSlots Textures;
-    GameRandom Random;
+    explicit World(const Clock& clock) : random(clock) {}
+    GameState state;
+    BirdTable birds;
+    TextureSlots textures;
+    GameRandom random;
 };
 
 } // namespace kluvian

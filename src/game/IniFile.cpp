@@ -11,23 +11,23 @@
 namespace kluvian {
 namespace {
 
-std::string lower(std::string_view s) {
+std::string Lower(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     return out;
 }
 
-std::string keyOf(std::string_view section, std::string_view key) {
-    return lower(section) + '\n' + lower(key);
+std::string KeyOf(std::string_view section, std::string_view key) {
+    return Lower(section) + '\n' + Lower(key);
 }
 
-std::string_view trimmed(std::string_view s) {
-    constexpr std::string_view blanks = " \t\v\f";
-    const auto first = s.find_first_not_of(blanks);
+std::string_view Trimmed(std::string_view s) {
+    constexpr std::string_view kBlanks = " \t\v\f";
+    const auto first = s.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return {};
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ IniFile IniFile::Parse(std::string_view text) {
     std::string section;
     while (!text.empty()) {
         const auto end = std::min(text.find_first_of("\r\n"), text.size());
-        const std::string_view line = trimmed(text.substr(0, end));
+        const std::string_view line = Trimmed(text.substr(0, end));
         text.remove_prefix(end);
         if (text.starts_with("\r\n"))
             text.remove_prefix(2);
@@ -58,22 +58,22 @@ IniFile IniFile::Parse(std::string_view text) {
         if (line.front() == '[') {
             const auto close = line.find(']');
             if (close != std::string_view::npos)
-                section = trimmed(line.substr(1, close - 1));
+                section = Trimmed(line.substr(1, close - 1));
             continue;
         }
         const auto equals = line.find('=');
         if (equals == std::string_view::npos)
             continue;
-        const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view key = Trimmed(line.substr(0, equals));
         if (!key.empty())
-            ini.values_.try_emplace(keyOf(section, key), trimmed(line.substr(equals + 1)));
+            ini.values_.try_emplace(KeyOf(section, key), Trimmed(line.substr(equals + 1)));
     }
     return ini;
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-    const auto it = values_.find(keyOf(section, key));
+    const auto it = values_.find(KeyOf(section, key));
     return it == values_.end() ? defaultValue : it->second;
 }
 

@@ -23,22 +23,22 @@ void CreateBirds(BirdTable& birds) {
 } // namespace
 
 void InitWorld(World& world, const std::string& exeDir, const TextureLoadFn& loadTexture) {
-    GameState& state = world.State;
-    world.Random.ReseedFromClock();
+    GameState& state = world.state;
+    world.random.ReseedFromClock();
     state.ExeDir = exeDir;
     if (!state.ExeDir.empty() && state.ExeDir.back() != '/')
         state.ExeDir += '/';
     try {
-        loadTexture(state.ExeDir + "data/" + "font.tga", world.Textures.FontTex);
-        loadTexture(state.ExeDir + "data/" + "cursor.tga", world.Textures.CursorTex);
+        loadTexture(state.ExeDir + "data/" + "font.tga", world.textures.FontTex);
+        loadTexture(state.ExeDir + "data/" + "cursor.tga", world.textures.CursorTex);
     } catch (...) {
         // Id 0 would make every bird a hit for a shot at the empty background.
         ResetFields(state);
-        CreateBirds(world.Birds);
+        CreateBirds(world.birds);
         throw;
     }
     ResetFields(state);
-    CreateBirds(world.Birds);
+    CreateBirds(world.birds);
 }
 
 } // namespace kluvian

@@ -12,12 +12,12 @@ void Reload(GameState& state) {
 }
 
 void ResolveShot(World& world, std::uint8_t pickedRed) {
-    GameState& state = world.State;
+    GameState& state = world.state;
     if (state.Ammo <= 0)
         return;
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g) {
-            TChicken& bird = world.Birds(g, i);
+            TChicken& bird = world.birds(g, i);
             if (bird.Id == pickedRed && bird.Falling == 0) {
                 bird.Falling = kFallSteps;
                 state.Score += HitPoints[std::size_t(g)];

@@ -10,11 +10,11 @@ namespace kluvian {
 
 namespace {
 
-constexpr int SampleRate = 44100;
-constexpr int Stereo = 2;
+constexpr int kSampleRate = 44100;
+constexpr int kStereo = 2;
 // The mixer's buffer: a shot is heard within one buffer of the click. 512 frames (11.6 ms) kept
 // the music without gaps with the game panning and two more threads busy on two cores.
-constexpr int BufferFrames = 512;
+constexpr int kBufferFrames = 512;
 
 std::string MixerError(const std::string& fallback) {
     const char* text = Mix_GetError();
@@ -26,7 +26,7 @@ std::string MixerError(const std::string& fallback) {
 bool OpenMixer() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    if (Mix_OpenAudio(SampleRate, MIX_DEFAULT_FORMAT, Stereo, BufferFrames) == 0)
+    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kStereo, kBufferFrames) == 0)
         return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
@@ -102,7 +102,7 @@ bool MediaPlayer::Playing() const {
 ShotSound::ShotSound(const AudioSystem&) {}
 
 ShotSound::~ShotSound() {
-    Mix_HaltChannel(Channel);
+    Mix_HaltChannel(kChannel);
 }
 
 bool ShotSound::Play(const std::string& path) {
@@ -114,7 +114,7 @@ bool ShotSound::Play(const std::string& path) {
         return false;
     if (!chunk_ || path != path_ || size != size_ || written != written_) {
         // The chunk may still be sounding: stop the channel before the samples go.
-        Mix_HaltChannel(Channel);
+        Mix_HaltChannel(kChannel);
         chunk_.reset(Mix_LoadWAV(path.c_str()));
         path_ = path;
         size_ = size;
@@ -122,7 +122,7 @@ bool ShotSound::Play(const std::string& path) {
         if (!chunk_)
             return false;
     }
-    return Mix_PlayChannel(Channel, chunk_.get(), 0) == Channel;
+    return Mix_PlayChannel(kChannel, chunk_.get(), 0) == kChannel;
 }
 
 } // namespace kluvian

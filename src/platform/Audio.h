@@ -80,7 +80,7 @@ public:
     bool Play(const std::string& path);
 
     // The mixer channel the shot sounds on.
-    static constexpr int Channel = 0;
+    static constexpr int kChannel = 0;
 
 private:
     struct FreeChunk {

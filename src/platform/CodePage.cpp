@@ -32,7 +32,7 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, //
 };
 
-char encodeOne(char32_t codePoint) {
+char EncodeOne(char32_t codePoint) {
     if (codePoint < 0x80)
         return char(codePoint);
     const auto* found = std::find(kHighHalf.begin(), kHighHalf.end(), codePoint);
@@ -47,7 +47,7 @@ std::string ToCp1250(const QString& text) {
     std::string bytes;
     bytes.reserve(std::size_t(text.size()));
     for (const char32_t codePoint : text.toUcs4())
-        bytes += encodeOne(codePoint);
+        bytes += EncodeOne(codePoint);
     return bytes;
 }
 

@@ -20,7 +20,7 @@ public:
     };
 
     explicit IoError(int code) : std::runtime_error(TextOf(code)), code_(code) {}
-    int code() const { return code_; }
+    int Code() const { return code_; }
 
     static std::string TextOf(int code) {
         switch (code) {

@@ -11,15 +11,15 @@
 namespace kluvian {
 namespace {
 
-QString fromUtf8(std::string_view s) {
+QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-QString captionOrTitle(std::string_view caption) {
-    return caption.empty() ? QApplication::applicationName() : fromUtf8(caption);
+QString CaptionOrTitle(std::string_view caption) {
+    return caption.empty() ? QApplication::applicationName() : FromUtf8(caption);
 }
 
-QMessageBox::Icon iconOf(DialogIcon icon) {
+QMessageBox::Icon IconOf(DialogIcon icon) {
     switch (icon) {
     case DialogIcon::Information:
         return QMessageBox::Information;
@@ -56,7 +56,7 @@ void MakeRoomForCaption(QInputDialog& dialog, QLineEdit& edit) {
 } // namespace
 
 void QtDialogs::ShowMessage(std::string_view caption, std::string_view text, DialogIcon icon) {
-    QMessageBox box(iconOf(icon), captionOrTitle(caption), fromUtf8(text), QMessageBox::Ok);
+    QMessageBox box(IconOf(icon), CaptionOrTitle(caption), FromUtf8(text), QMessageBox::Ok);
     KeepAboveOtherWindows(box);
     box.exec();
 }
@@ -64,8 +64,8 @@ void QtDialogs::ShowMessage(std::string_view caption, std::string_view text, Dia
 std::optional<std::string> QtDialogs::AskText(std::string_view caption, std::string_view prompt,
                                               int maxLength) {
     QInputDialog dialog;
-    dialog.setWindowTitle(captionOrTitle(caption));
-    dialog.setLabelText(fromUtf8(prompt));
+    dialog.setWindowTitle(CaptionOrTitle(caption));
+    dialog.setLabelText(FromUtf8(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue({});
     if (auto* edit = dialog.findChild<QLineEdit*>()) {
@@ -80,10 +80,10 @@ std::optional<std::string> QtDialogs::AskText(std::string_view caption, std::str
 
 bool QtDialogs::AskYesNo(std::string_view caption, std::string_view text,
                          const QuestionButtons& buttons) {
-    QMessageBox box(QMessageBox::Question, captionOrTitle(caption), fromUtf8(text),
+    QMessageBox box(QMessageBox::Question, CaptionOrTitle(caption), FromUtf8(text),
                     QMessageBox::NoButton);
-    QPushButton* yes = box.addButton(fromUtf8(buttons.yes), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(fromUtf8(buttons.no), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(FromUtf8(buttons.yes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(FromUtf8(buttons.no), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     // The close box, too, answers with the escape button.
     box.setEscapeButton(buttons.escapeMeansYes ? yes : no);

@@ -16,7 +16,7 @@ struct DrawingSize {
 };
 
 // Draws the world as it is into the current framebuffer: clear and world frame, and while a
-// game runs the scene, the head-up display and the cross-hair (at stats.ShownShotScale).
+// game runs the scene, the head-up display and the cross-hair (at stats.shownShotScale).
 // With PickMode it is the picking pass instead: only the birds, each in the colour whose red
 // is its Id. parts tells where the textures are transparent, which needs no drawing. Changes
 // nothing but GL state; presenting is the caller's.

@@ -16,7 +16,7 @@ template <typename T> void Append(std::string& bytes, const T& value) {
 } // namespace
 
 std::string FrameLook(const World& world, const FrameStats& stats, const DrawingSize& size) {
-    const GameState& state = world.State;
+    const GameState& state = world.state;
     std::string bytes;
     Append(bytes, size.width);
     Append(bytes, size.height);
@@ -24,7 +24,7 @@ std::string FrameLook(const World& world, const FrameStats& stats, const Drawing
     Append(bytes, state.Running);
     if (!state.Running)
         return bytes;
-    Append(bytes, state.Paused);
+    Append(bytes, state.paused);
     bytes += FpsText(stats.Fps);
     bytes += '\0';
     // long double carries padding bytes; its value is what counts.
@@ -35,11 +35,11 @@ std::string FrameLook(const World& world, const FrameStats& stats, const Drawing
     Append(bytes, state.TimeLeft);
     Append(bytes, state.MouseX);
     Append(bytes, state.MouseY);
-    Append(bytes, stats.ShownShotScale);
+    Append(bytes, stats.shownShotScale);
     for (const RGBColor& color : {state.ScoreColor, state.TimeColor, state.FpsColor})
         Append(bytes, color);
-    Append(bytes, world.Textures);
-    for (const auto& group : world.Birds.Groups)
+    Append(bytes, world.textures);
+    for (const auto& group : world.birds.groups)
         for (const TChicken& bird : group) {
             Append(bytes, double(bird.X));
             Append(bytes, double(bird.Y));

@@ -16,7 +16,7 @@ struct FrameStats {
     float Fps = 0;
     // The cross-hair's scale in the last frame's picture. A frame's animation step moves
     // ShotScale on for the next frame, after the frame has shown the scale it found.
-    float ShownShotScale = 1.0f;
+    float shownShotScale = 1.0f;
 
     // Called when the drawing is created, and when a paused game goes on: the next rate
     // covers the time from then on.

@@ -110,7 +110,7 @@ std::uint8_t GameView::PickAt(float x, float y) {
     return red;
 }
 
-QImage GameView::grabFramebuffer() {
+QImage GameView::GrabFramebuffer() {
     if (!ready_)
         return {};
     MakeCurrent();
@@ -135,15 +135,15 @@ void GameView::PollPointer() {
     const bool first = !polled_;
     polled_ = at;
     if (!first && QRectF(QPointF(0, 0), QSizeF(size())).contains(at))
-        emit mouseMoved(float(at.x()), float(at.y()));
+        emit MouseMoved(float(at.x()), float(at.y()));
 }
 
 void GameView::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved(float(event->position().x()), float(event->position().y()));
+    emit MouseMoved(float(event->position().x()), float(event->position().y()));
 }
 
 void GameView::mousePressEvent(QMouseEvent* event) {
-    emit mousePressed(event->button(), float(event->position().x()), float(event->position().y()));
+    emit MousePressed(event->button(), float(event->position().x()), float(event->position().y()));
 }
 
 } // namespace kluvian

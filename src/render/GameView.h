@@ -43,10 +43,10 @@ public:
     // device pixel under (x, y), given in logical pixels: the Id of the bird there, 0 for none.
     std::uint8_t PickAt(float x, float y);
     // The picture of the world as it is, as the window shows it, in device pixels.
-    QImage grabFramebuffer();
+    QImage GrabFramebuffer();
 
     // Reads where the pointer is now, where the window system can tell at once, and emits
-    // mouseMoved when it moved over the drawing since the last reading: a frame that starts
+    // MouseMoved when it moved over the drawing since the last reading: a frame that starts
     // before the motion's event is handled still shows the cross-hair where the pointer is.
     void PollPointer();
 
@@ -54,8 +54,8 @@ public:
     long PicturesShown() const { return picturesShown_; }
 
 signals:
-    void mouseMoved(float x, float y);
-    void mousePressed(Qt::MouseButton button, float x, float y);
+    void MouseMoved(float x, float y);
+    void MousePressed(Qt::MouseButton button, float x, float y);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;

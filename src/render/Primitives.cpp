@@ -41,14 +41,14 @@ void DrawSpritePart(bool Mirror, double X, double Y, double Size, const VisibleP
 
 void DrawFontText(GLuint FontTex, std::string_view Text, std::int32_t X, std::int32_t Y,
                   std::int32_t Size, float R, float G, float B) {
-    constexpr float cell = 0.0625f;
+    constexpr float kCell = 0.0625f;
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, FontTex);
     for (std::size_t pos = 0; pos < Text.size(); ++pos) {
         const auto k = static_cast<unsigned char>(Text[pos]);
-        const float cx = float(k % 16) * cell;
-        const float cy = float(k / 16) * cell;
+        const float cx = float(k % 16) * kCell;
+        const float cy = float(k / 16) * kCell;
         // The product is whole; halving it in floating point gives the .5 positions.
         const double h = double(std::int32_t(pos + 1) * Size) / 2.0;
         const auto left = static_cast<float>(X - h);
@@ -58,11 +58,11 @@ void DrawFontText(GLuint FontTex, std::string_view Text, std::int32_t X, std::in
         glPushMatrix();
         glColor3f(R, G, B);
         glBegin(GL_QUADS);
-        glTexCoord2f(cx, cy + cell);
+        glTexCoord2f(cx, cy + kCell);
         glVertex3f(left, bottom, 0);
-        glTexCoord2f(cx + cell, cy + cell);
+        glTexCoord2f(cx + kCell, cy + kCell);
         glVertex3f(right, bottom, 0);
-        glTexCoord2f(cx + cell, cy);
+        glTexCoord2f(cx + kCell, cy);
         glVertex3f(right, top, 0);
         glTexCoord2f(cx, cy);
         glVertex3f(left, top, 0);

@@ -41,7 +41,7 @@ void DrawBird(const World& world, int group, const TChicken& bird, bool pickMode
         DrawSprite(false, double(bird.X), double(bird.Y), bird.Size);
         return;
     }
-    const auto& textures = world.Textures;
+    const auto& textures = world.textures;
     if (bird.Falling == 0) {
         const auto frame = std::size_t(bird.Frame) % textures.BirdFrameTex[0].size();
         glBindTexture(GL_TEXTURE_2D, textures.BirdFrameTex[std::size_t(group)][frame]);
@@ -53,8 +53,8 @@ void DrawBird(const World& world, int group, const TChicken& bird, bool pickMode
 }
 
 void DrawHud(const World& world, const HudTexts& hud, const VisibleParts& parts) {
-    const auto& state = world.State;
-    const auto& textures = world.Textures;
+    const auto& state = world.state;
+    const auto& textures = world.textures;
     const VisiblePart cartridge = parts.Of(textures.AmmoTex);
     for (std::int32_t i = 1; i <= state.Ammo; ++i) {
         glBindTexture(GL_TEXTURE_2D, textures.AmmoTex);
@@ -72,8 +72,8 @@ void DrawHud(const World& world, const HudTexts& hud, const VisibleParts& parts)
 } // namespace
 
 void DrawScene(const World& world, bool pickMode, const HudTexts& hud, const VisibleParts& parts) {
-    const auto& state = world.State;
-    const auto& textures = world.Textures;
+    const auto& state = world.state;
+    const auto& textures = world.textures;
     glDisable(GL_DEPTH_TEST);
     if (pickMode)
         glDisable(GL_TEXTURE_2D);
@@ -92,8 +92,8 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud, const Vis
     }
 
     for (int i = 0; i < kBirdsPerGroup; ++i) {
-        DrawBird(world, Small, world.Birds(Small, i), pickMode);
-        DrawBird(world, Medium, world.Birds(Medium, i), pickMode);
+        DrawBird(world, Small, world.birds(Small, i), pickMode);
+        DrawBird(world, Medium, world.birds(Medium, i), pickMode);
     }
 
     if (!pickMode) {
@@ -107,7 +107,7 @@ void DrawScene(const World& world, bool pickMode, const HudTexts& hud, const Vis
     }
 
     for (int i = 0; i < kBirdsPerGroup; ++i)
-        DrawBird(world, Big, world.Birds(Big, i), pickMode);
+        DrawBird(world, Big, world.birds(Big, i), pickMode);
 
     if (!pickMode)
         DrawHud(world, hud, parts);

@@ -19,7 +19,7 @@ constexpr int kNameLength = 255;
 
 // A cell must never hold a line break or the byte that ends a text file: either would
 // shift every later cell of the saved file.
-std::string cellText(const QString& text) {
+std::string CellText(const QString& text) {
     std::string bytes = ToCp1250(text);
     std::replace_if(
         bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n' || c == 0x1A; },
@@ -50,10 +50,10 @@ void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
         dialogs.AskText("Gratulacje z dobrego wyniku!", "Podaj więc swoją nazwę", kNameLength);
     if (!name)
         return;
-    std::string nameBytes = cellText(QString::fromStdString(*name));
+    std::string nameBytes = CellText(QString::fromStdString(*name));
     nameBytes.resize(std::min(nameBytes.size(), std::size_t(kNameLength)));
     table.EnterRecord({std::move(nameBytes),
-                       cellText(RecordDate(QDate::currentDate(), QLocale::system())),
+                       CellText(RecordDate(QDate::currentDate(), QLocale::system())),
                        std::to_string(Score)});
     if (showTable)
         showTable();

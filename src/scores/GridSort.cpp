@@ -12,11 +12,11 @@
 namespace kluvian {
 namespace {
 
-int sign(double value) {
+int Sign(double value) {
     return (value > 0) - (value < 0);
 }
 
-double realOrZero(std::string_view bytes) {
+double RealOrZero(std::string_view bytes) {
     const QString text = FromCp1250(bytes).trimmed();
     bool ok = false;
     double value = QLocale::system().toDouble(text, &ok);
@@ -25,11 +25,11 @@ double realOrZero(std::string_view bytes) {
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-bool belongsRight(int comparison, SortDirection direction) {
+bool BelongsRight(int comparison, SortDirection direction) {
     return direction == SortDirection::Ascending ? comparison >= 0 : comparison <= 0;
 }
 
-bool belongsLeft(int comparison, SortDirection direction) {
+bool BelongsLeft(int comparison, SortDirection direction) {
     return direction == SortDirection::Ascending ? comparison < 0 : comparison > 0;
 }
 
@@ -40,15 +40,15 @@ int CompareCells(std::string_view a, std::string_view b, CompareKind kind) {
     case CompareKind::Integer: {
         const std::int64_t x = ParseInteger(a).value_or(0);
         const std::int64_t y = ParseInteger(b).value_or(0);
-        return sign(double(x - y));
+        return Sign(double(x - y));
     }
     case CompareKind::Text: {
         QCollator collator(QLocale::system());
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        return sign(collator.compare(FromCp1250(a), FromCp1250(b)));
+        return Sign(collator.compare(FromCp1250(a), FromCp1250(b)));
     }
     case CompareKind::Real:
-        return sign(realOrZero(a) - realOrZero(b));
+        return Sign(RealOrZero(a) - RealOrZero(b));
     }
     return 0;
 }
@@ -70,7 +70,7 @@ void QuickSortRows(std::vector<int>& rows, int lo, int hi, const SortKey& key,
     int i = lo;
     int j = hi;
     for (;;) {
-        while (i < j && belongsRight(compare(rows[std::size_t(j)], pivot), key.direction))
+        while (i < j && BelongsRight(compare(rows[std::size_t(j)], pivot), key.direction))
             --j;
         if (i >= j) {
             rows[std::size_t(i)] = pivot;
@@ -78,7 +78,7 @@ void QuickSortRows(std::vector<int>& rows, int lo, int hi, const SortKey& key,
         }
         rows[std::size_t(i)] = rows[std::size_t(j)];
         ++i;
-        while (i < j && belongsLeft(compare(rows[std::size_t(i)], pivot), key.direction))
+        while (i < j && BelongsLeft(compare(rows[std::size_t(i)], pivot), key.direction))
             ++i;
         if (i >= j) {
             i = j;

@@ -6,7 +6,7 @@
 namespace kluvian {
 namespace {
 
-int digitValue(char c, int base) {
+int DigitValue(char c, int base) {
     int value = 99;
     if (c >= '0' && c <= '9')
         value = c - '0';
@@ -41,7 +41,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
         std::int64_t(std::numeric_limits<std::int32_t>::max()) + (negative ? 1 : 0);
     std::int64_t magnitude = 0;
     for (; i < text.size(); ++i) {
-        const int digit = digitValue(text[i], base);
+        const int digit = DigitValue(text[i], base);
         if (digit < 0)
             return std::nullopt;
         magnitude = magnitude * base + digit;

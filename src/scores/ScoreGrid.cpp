@@ -35,18 +35,18 @@ void ScoreGrid::Resize(int columns, int rows) {
 
 ScoreGrid DefaultScoreTable() {
     ScoreGrid grid(4, 11);
-    static constexpr std::array<const char*, 4> headers = {"Lp.", "Nazwa Gracza", " Data  ",
-                                                           " Wynik "};
-    static constexpr std::array<const char*, 10> names = {
+    static constexpr std::array<const char*, 4> kHeaders = {"Lp.", "Nazwa Gracza", " Data  ",
+                                                            " Wynik "};
+    static constexpr std::array<const char*, 10> kNames = {
         "Anonim1", "Anonim2", "Anonim3", "Anonim4", "Anonim5",
         "Anonim6", "Anonim7", "Anonim8", "Anonim9", "Ostatni"};
-    static constexpr std::array<int, 10> scores = {8, 7, 6, 5, 4, 3, 3, 2, 1, 0};
+    static constexpr std::array<int, 10> kScores = {8, 7, 6, 5, 4, 3, 3, 2, 1, 0};
     for (int c = 0; c < 4; ++c)
-        grid.SetCell(c, 0, headers[std::size_t(c)]);
+        grid.SetCell(c, 0, kHeaders[std::size_t(c)]);
     for (int r = 1; r <= 10; ++r) {
         grid.SetCell(kPlaceColumn, r, std::to_string(r));
-        grid.SetCell(kNameColumn, r, names[std::size_t(r - 1)]);
-        grid.SetCell(kScoreColumn, r, std::to_string(scores[std::size_t(r - 1)]));
+        grid.SetCell(kNameColumn, r, kNames[std::size_t(r - 1)]);
+        grid.SetCell(kScoreColumn, r, std::to_string(kScores[std::size_t(r - 1)]));
     }
     return grid;
 }

@@ -23,11 +23,11 @@ QVariant ScoreGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return FromCp1250(grid_.Cell(index.column(), index.row()));
     case Qt::BackgroundRole:
-        return QBrush(isFixed(index) ? QColor(Qt::yellow) : QColor(Qt::white));
+        return QBrush(IsFixed(index) ? QColor(Qt::yellow) : QColor(Qt::white));
     case Qt::ForegroundRole:
         return QBrush(Qt::black);
-    case FixedRole:
-        return isFixed(index);
+    case kFixedRole:
+        return IsFixed(index);
     default:
         return {};
     }
@@ -36,7 +36,7 @@ QVariant ScoreGridModel::data(const QModelIndex& index, int role) const {
 Qt::ItemFlags ScoreGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return isFixed(index) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return IsFixed(index) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 } // namespace kluvian

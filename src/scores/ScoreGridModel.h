@@ -16,7 +16,7 @@ public:
         : QAbstractTableModel(parent), grid_(grid) {}
 
     // Marks the cell as one of the fixed row or column.
-    static constexpr int FixedRole = Qt::UserRole;
+    static constexpr int kFixedRole = Qt::UserRole;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,7 +30,7 @@ public:
     }
 
 private:
-    bool isFixed(const QModelIndex& index) const {
+    bool IsFixed(const QModelIndex& index) const {
         return index.column() < grid_.FixedCols() || index.row() < grid_.FixedRows();
     }
 

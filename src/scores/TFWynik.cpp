@@ -74,7 +74,7 @@ TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace pla
     G2->verticalHeader()->setMinimumSectionSize(1);
     G2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     G2->verticalHeader()->setDefaultSectionSize(kRowHeight + GridCellDelegate::kLineWidth);
-    connect(model_, &QAbstractItemModel::modelReset, this, &TFWynik::applyColumnWidths);
+    connect(model_, &QAbstractItemModel::modelReset, this, &TFWynik::ApplyColumnWidths);
 
     Dirgrp = new QGroupBox(QStringLiteral(" DirGrip "), this);
     Dirgrp->setGeometry(0, 224, 89, 57);
@@ -98,7 +98,7 @@ void TFWynik::FormCreate() {
     grid_ = DefaultScoreTable();
     ScoreFilePath = place_.saveTo;
     model_->Refresh();
-    selectFirstResult();
+    SelectFirstResult();
     if (!FileExists(place_.loadFrom))
         return;
     try {
@@ -110,7 +110,7 @@ void TFWynik::FormCreate() {
         // The save keeps the file as wynik.ok.old before writing over it.
         grid_ = CompletedScoreTable(grid_);
         model_->Refresh();
-        selectFirstResult();
+        SelectFirstResult();
         dialogs_.ShowError(e.what());
     }
 }
@@ -118,41 +118,41 @@ void TFWynik::FormCreate() {
 void TFWynik::RankTable() {
     {
         const BusyCursor busy;
-        RankScoreTable(grid_, direction(), randomBelow_);
+        RankScoreTable(grid_, Direction(), randomBelow_);
     }
     model_->Refresh();
-    selectFirstResult();
+    SelectFirstResult();
 }
 
 void TFWynik::EnterRecord(ScoreRecord record) {
     {
         const BusyCursor busy;
-        kluvian::EnterRecord(grid_, record, direction(), randomBelow_);
+        kluvian::EnterRecord(grid_, record, Direction(), randomBelow_);
     }
     entered_.push_back(std::move(record));
     model_->Refresh();
-    selectFirstResult();
+    SelectFirstResult();
 }
 
 void TFWynik::SaveTable() {
-    grid_ = SaveMergingRecords(ScoreFilePath, grid_, entered_, direction(), randomBelow_);
+    grid_ = SaveMergingRecords(ScoreFilePath, grid_, entered_, Direction(), randomBelow_);
     entered_.clear();
     model_->Refresh();
-    selectFirstResult();
+    SelectFirstResult();
 }
 
-SortDirection TFWynik::direction() const {
+SortDirection TFWynik::Direction() const {
     return DirgrpItemIndex() == 0 ? SortDirection::Ascending : SortDirection::Descending;
 }
 
-void TFWynik::selectFirstResult() {
+void TFWynik::SelectFirstResult() {
     G2->setCurrentIndex(model_->index(grid_.FixedRows(), grid_.FixedCols()));
 }
 
 void TFWynik::Button1Click() {
     hide();
-    if (HidePointer)
-        HidePointer();
+    if (hidePointer)
+        hidePointer();
 }
 
 int TFWynik::DirgrpItemIndex() const {
@@ -172,7 +172,7 @@ void TFWynik::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void TFWynik::applyColumnWidths() {
+void TFWynik::ApplyColumnWidths() {
     for (int c = 0; c < int(kColumnWidths.size()) && c < grid_.ColCount(); ++c)
         G2->setColumnWidth(c, kColumnWidths[std::size_t(c)] + GridCellDelegate::kLineWidth);
 }

@@ -67,7 +67,7 @@ public:
     void Button1Click();
 
     // The game's pointer-hiding call (the main window hides the pointer over its drawing).
-    std::function<void()> HidePointer;
+    std::function<void()> hidePointer;
 
     // The selected index of the invisible direction group: 0 ascending, anything else
     // (1 unless changed, -1 with nothing selected) descending.
@@ -86,9 +86,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void applyColumnWidths();
-    void selectFirstResult();
-    SortDirection direction() const;
+    void ApplyColumnWidths();
+    void SelectFirstResult();
+    SortDirection Direction() const;
 
     Dialogs& dialogs_;
     RandomBelowFn randomBelow_;

@@ -20,16 +20,16 @@ struct JpegErrors {
     char message[JMSG_LENGTH_MAX];
 };
 
-extern "C" void jumpOnError(j_common_ptr info) {
+extern "C" void JumpOnError(j_common_ptr info) {
     auto* errors = reinterpret_cast<JpegErrors*>(info->err);
     errors->manager.format_message(info, errors->message);
     std::longjmp(errors->jump, 1);
 }
 
 // Warnings (such as data that ends early, which decodes as grey) are not the user's concern.
-extern "C" void ignoreMessage(j_common_ptr) {}
+extern "C" void IgnoreMessage(j_common_ptr) {}
 
-bool readHeader(jpeg_decompress_struct* info, JpegErrors* errors, const std::uint8_t* data,
+bool ReadHeader(jpeg_decompress_struct* info, JpegErrors* errors, const std::uint8_t* data,
                 std::size_t size) {
     if (setjmp(errors->jump))
         return false;
@@ -39,7 +39,7 @@ bool readHeader(jpeg_decompress_struct* info, JpegErrors* errors, const std::uin
 
 // Decodes every row into rgba (output_width x output_height x 4 bytes), the picture's
 // bottom row first, alpha 255; row (output_width x 3 bytes) holds one decoded row.
-bool readRows(jpeg_decompress_struct* info, JpegErrors* errors, std::uint8_t* row,
+bool ReadRows(jpeg_decompress_struct* info, JpegErrors* errors, std::uint8_t* row,
               std::uint8_t* rgba) {
     if (setjmp(errors->jump))
         return false;
@@ -69,8 +69,8 @@ class Decompressor {
 public:
     Decompressor() {
         info.err = jpeg_std_error(&errors.manager);
-        errors.manager.error_exit = jumpOnError;
-        errors.manager.output_message = ignoreMessage;
+        errors.manager.error_exit = JumpOnError;
+        errors.manager.output_message = IgnoreMessage;
         errors.message[0] = '\0';
         jpeg_create_decompress(&info);
     }
@@ -93,7 +93,7 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> bytes, const std::string& 
         return DecodeResult::Refused("BMP Unit", "Couldn't load JPG - " + Quoted(name));
     };
     Decompressor jpeg;
-    if (bytes.empty() || !readHeader(&jpeg.info, &jpeg.errors, bytes.data(), bytes.size()))
+    if (bytes.empty() || !ReadHeader(&jpeg.info, &jpeg.errors, bytes.data(), bytes.size()))
         return refused();
     const auto size = PixelBufferSize(jpeg.info.image_width, jpeg.info.image_height, 3);
     if (!size)
@@ -103,7 +103,7 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> bytes, const std::string& 
     const int height = int(jpeg.info.image_height);
     std::vector<std::uint8_t> row(std::size_t(width) * 3);
     Picture picture{width, height, 4, std::vector<std::uint8_t>(*size / 3 * 4)};
-    if (!readRows(&jpeg.info, &jpeg.errors, row.data(), picture.pixels.data()))
+    if (!ReadRows(&jpeg.info, &jpeg.errors, row.data(), picture.pixels.data()))
         throw std::runtime_error(jpeg.errors.message);
     return DecodeResult::Decoded(std::move(picture));
 }

@@ -28,7 +28,7 @@ struct DecodeResult {
     std::string caption; // set only when refused
     std::string message;
 
-    bool ok() const { return picture.has_value(); }
+    bool Ok() const { return picture.has_value(); }
 
     static DecodeResult Refused(std::string caption, std::string message) {
         return DecodeResult{std::nullopt, std::move(caption), std::move(message)};

@@ -17,7 +17,7 @@ struct BlockMasks {
     std::array<std::array<std::uint8_t, 16>, 3> keep{}, fromBefore{}, fromAfter{};
 };
 
-constexpr BlockMasks makeMasks() {
+constexpr BlockMasks MakeMasks() {
     BlockMasks m;
     for (int j = 0; j < 48; ++j) {
         auto& mask = j % 3 == 0 ? m.fromAfter : j % 3 == 2 ? m.fromBefore : m.keep;
@@ -26,20 +26,20 @@ constexpr BlockMasks makeMasks() {
     return m;
 }
 
-constexpr BlockMasks kMasks = makeMasks();
+constexpr BlockMasks kMasks = MakeMasks();
 
-__m128i load(const std::array<std::uint8_t, 16>& a) {
+__m128i Load(const std::array<std::uint8_t, 16>& a) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(a.data()));
 }
 
 // 16 pixels with SSE2 only: each output word mixes its input word with copies shifted by
 // two bytes, carrying across word boundaries, so no load overlaps an earlier store.
-std::size_t swapBlocks(std::uint8_t* pixels, std::size_t pixelCount) {
+std::size_t SwapBlocks(std::uint8_t* pixels, std::size_t pixelCount) {
     __m128i keep[3], before[3], after[3];
     for (std::size_t k = 0; k < 3; ++k) {
-        keep[k] = load(kMasks.keep[k]);
-        before[k] = load(kMasks.fromBefore[k]);
-        after[k] = load(kMasks.fromAfter[k]);
+        keep[k] = Load(kMasks.keep[k]);
+        before[k] = Load(kMasks.fromBefore[k]);
+        after[k] = Load(kMasks.fromAfter[k]);
     }
     std::size_t done = 0;
     for (; done + 16 <= pixelCount; done += 16, pixels += 48) {
@@ -73,7 +73,7 @@ std::size_t swapBlocks(std::uint8_t*, std::size_t) {
 } // namespace
 
 void SwapRedBlue(std::uint8_t* pixels, std::size_t pixelCount) {
-    const std::size_t done = swapBlocks(pixels, pixelCount);
+    const std::size_t done = SwapBlocks(pixels, pixelCount);
     pixels += done * 3;
     for (std::size_t i = done; i < pixelCount; ++i, pixels += 3)
         std::swap(pixels[0], pixels[2]);

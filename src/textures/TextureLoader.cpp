@@ -48,19 +48,19 @@ void TextureLoader::LoadTexture(const std::string& fileName, GLuint& slot, bool 
 
 bool TextureLoader::BmpToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
     const auto decode = [](const auto&... args) { return DecodeBmp(args...); };
-    return uploadOrShow(Read(resources_, fileName, fromResource, "BMP", "BMP Texture", decode),
+    return UploadOrShow(Read(resources_, fileName, fromResource, "BMP", "BMP Texture", decode),
                         slot);
 }
 
 bool TextureLoader::JpgToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
     const auto decode = [](const auto&... args) { return DecodeJpeg(args...); };
-    return uploadOrShow(Read(resources_, fileName, fromResource, "JPEG", "JPG Texture", decode),
+    return UploadOrShow(Read(resources_, fileName, fromResource, "JPEG", "JPG Texture", decode),
                         slot);
 }
 
 bool TextureLoader::TgaToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
     const auto decode = [](const auto&... args) { return DecodeTga(args...); };
-    return uploadOrShow(Read(resources_, fileName, fromResource, "TGA", "TGA Texture", decode),
+    return UploadOrShow(Read(resources_, fileName, fromResource, "TGA", "TGA Texture", decode),
                         slot);
 }
 
@@ -69,8 +69,8 @@ void TextureLoader::ShowFileNotFound(const std::string& fileName) {
     dialogs_.ShowMessage(result.caption, result.message, DialogIcon::None);
 }
 
-bool TextureLoader::uploadOrShow(const DecodeResult& result, GLuint& slot) {
-    if (!result.ok()) {
+bool TextureLoader::UploadOrShow(const DecodeResult& result, GLuint& slot) {
+    if (!result.Ok()) {
         dialogs_.ShowMessage(result.caption, result.message, DialogIcon::None);
         return false;
     }

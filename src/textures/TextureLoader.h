@@ -42,7 +42,7 @@ public:
     bool TgaToTexture(const std::string& fileName, GLuint& slot, bool fromResource);
 
 private:
-    bool uploadOrShow(const DecodeResult& result, GLuint& slot);
+    bool UploadOrShow(const DecodeResult& result, GLuint& slot);
 
     Dialogs& dialogs_;
     EmbeddedResources resources_;

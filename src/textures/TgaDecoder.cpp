@@ -14,11 +14,11 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 18;
 
-DecodeResult refusedLoad(const std::string& name, const char* why) {
+DecodeResult RefusedLoad(const std::string& name, const char* why) {
     return DecodeResult::Refused("TGA File Error", "Couldn't load " + Quoted(name) + why);
 }
 
-DecodeResult refusedRead(const std::string& name, PictureSource source) {
+DecodeResult RefusedRead(const std::string& name, PictureSource source) {
     if (source == PictureSource::Resource)
         return DecodeResult::Refused("BMP Unit", "Unable to read from resource - " + name);
     return DecodeResult::Refused("TGA File Error", "Couldn't read file " + Quoted(name) + ".");
@@ -26,12 +26,12 @@ DecodeResult refusedRead(const std::string& name, PictureSource source) {
 
 // Raw copy of `count` pixels with the blue and red bytes exchanged; B is known at compile
 // time so the per-pixel copy unrolls.
-template <int B> void copySwapped(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
+template <int B> void CopySwapped(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i, src += B, dst += B)
         CopySwappedPixel(src, dst, B);
 }
 
-template <int B> void fillPixel(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
+template <int B> void FillPixel(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
     std::uint8_t pixel[B];
     CopySwappedPixel(src, pixel, B);
     for (std::size_t i = 0; i < count; ++i, dst += B)
@@ -41,7 +41,7 @@ template <int B> void fillPixel(const std::uint8_t* src, std::uint8_t* dst, std:
 // Decodes packets until `total` pixels are written. A packet never reads past `end`, and
 // one that would run past the last pixel is cut there. False when the data ends first.
 template <int B>
-bool decodeRle(const std::uint8_t* in, const std::uint8_t* end, std::uint8_t* out,
+bool DecodeRle(const std::uint8_t* in, const std::uint8_t* end, std::uint8_t* out,
                std::size_t total) {
     std::size_t written = 0;
     while (written < total) {
@@ -53,12 +53,12 @@ bool decodeRle(const std::uint8_t* in, const std::uint8_t* end, std::uint8_t* ou
         if (h < 128) {
             if (available < count)
                 return false;
-            copySwapped<B>(in, out, count);
+            CopySwapped<B>(in, out, count);
             in += count * B;
         } else {
             if (available < 1)
                 return false;
-            fillPixel<B>(in, out, count);
+            FillPixel<B>(in, out, count);
             in += B;
         }
         out += count * B;
@@ -74,17 +74,17 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
     if (bytes.size() < kHeaderSize) {
         if (source == PictureSource::File)
             throw IoError(IoError::ReadBeyondEnd);
-        return refusedRead(name, source);
+        return RefusedRead(name, source);
     }
     const std::uint8_t* header = bytes.data();
     const int imageType = header[2];
     if (imageType != 2 && imageType != 10)
-        return refusedLoad(name, ". Only 24 and 32bit TGA supported.");
+        return RefusedLoad(name, ". Only 24 and 32bit TGA supported.");
     if (header[1] != 0)
-        return refusedLoad(name, ". Colormapped TGA files not supported.");
+        return RefusedLoad(name, ". Colormapped TGA files not supported.");
     const int depth = header[16];
     if (depth != 24 && depth != 32)
-        return refusedLoad(name, ". Only 24 and 32 bit TGA files supported.");
+        return RefusedLoad(name, ". Only 24 and 32 bit TGA files supported.");
 
     const int width = header[12] + 256 * header[13];
     const int height = header[14] + 256 * header[15];
@@ -93,14 +93,14 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
     // The image ID field sits between the header and the pixels; ordinary writers fill it.
     const std::size_t dataStart = kHeaderSize + header[0];
     if (!size || bytes.size() < dataStart)
-        return refusedRead(name, source);
+        return RefusedRead(name, source);
     const std::uint8_t* data = bytes.data() + dataStart;
     const std::uint8_t* end = bytes.data() + bytes.size();
 
     Picture picture{width, height, b, {}};
     if (imageType == 2) {
         if (std::size_t(end - data) < *size)
-            return refusedRead(name, source);
+            return RefusedRead(name, source);
         // Copied as read, then converted in place: no zero-filling of the buffer first.
         picture.pixels.assign(data, data + *size);
         const std::size_t count = *size / std::size_t(b);
@@ -113,12 +113,12 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
         // picture is refused before a buffer of the header's size is allocated.
         const std::size_t total = *size / std::size_t(b);
         if (std::size_t(end - data) < (total + 127) / 128 * std::size_t(1 + b))
-            return refusedRead(name, source);
+            return RefusedRead(name, source);
         picture.pixels.resize(*size);
-        const bool complete = b == 3 ? decodeRle<3>(data, end, picture.pixels.data(), total)
-                                     : decodeRle<4>(data, end, picture.pixels.data(), total);
+        const bool complete = b == 3 ? DecodeRle<3>(data, end, picture.pixels.data(), total)
+                                     : DecodeRle<4>(data, end, picture.pixels.data(), total);
         if (!complete)
-            return refusedRead(name, source);
+            return RefusedRead(name, source);
     }
     return DecodeResult::Decoded(std::move(picture));
 }

@@ -4,7 +4,7 @@
 namespace kluvian {
 
 const std::array<std::string_view, 46>& HelpLines() {
-    static constexpr std::array<std::string_view, 46> lines{
+    static constexpr std::array<std::string_view, 46> kLines{
         " ",
         "    \"Kluvian\" jest prostą grą, która sprowadza się do ostrzeliwania obiektów ",
         "latających. Tymi obiektami są sępy-ludojady jakie pojawiły się ostatnio w naszych ",
@@ -53,7 +53,7 @@ const std::array<std::string_view, 46>& HelpLines() {
         "                                 Kluvian - na motywach gry \"Brassfang\", z uznaniem dla "
         "jej autora",
     };
-    return lines;
+    return kLines;
 }
 
 } // namespace kluvian

@@ -48,12 +48,12 @@ TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOnAndNamesTheFirstFault) {
 
 TEST(CommandLine, AnAreaMustBeAFolderAndIsTakenByItsCanonicalName) {
     const test::TempDir dir;
-    std::filesystem::create_directory(dir.file("area"));
-    dir.write("file", "");
-    const CommandLine area = ParseCommandLine({"--area", dir.file("area/../area")});
+    std::filesystem::create_directory(dir.File("area"));
+    dir.Write("file", "");
+    const CommandLine area = ParseCommandLine({"--area", dir.File("area/../area")});
     EXPECT_EQ(area.action, Action::Play) << area.fault;
-    EXPECT_EQ(area.areaDir, std::filesystem::canonical(dir.file("area")).string() + "/");
-    for (const std::string& wrong : {dir.file("missing"), dir.file("file")}) {
+    EXPECT_EQ(area.areaDir, std::filesystem::canonical(dir.File("area")).string() + "/");
+    for (const std::string& wrong : {dir.File("missing"), dir.File("file")}) {
         const CommandLine line = ParseCommandLine({"--area=" + wrong});
         EXPECT_EQ(line.action, Action::Wrong);
         EXPECT_FALSE(line.faultWithUsage); // one line says it all

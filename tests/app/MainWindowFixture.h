@@ -20,33 +20,33 @@ namespace kluvian::test {
 // dialogs answered by the test.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    TempDir dir;
-    RecordingDialogs dialogs;
-    SystemClock clock;
-    std::unique_ptr<TGLForm> form;
+    TempDir dir_;
+    RecordingDialogs dialogs_;
+    SystemClock clock_;
+    std::unique_ptr<TGLForm> form_;
 
     // Puts files into dir before the window is made.
     virtual void PrepareDirectory() {}
 
     void SetUp() override {
         PrepareDirectory();
-        form = std::make_unique<TGLForm>(dialogs, clock, dir.path());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        activate();
+        form_ = std::make_unique<TGLForm>(dialogs_, clock_, dir_.Path());
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        Activate();
     }
     void TearDown() override {
-        form->NewTmr.stop();
-        form.reset();
+        form_->NewTmr.stop();
+        form_.reset();
     }
     // As the player clicks on the window: keys reach only the active one.
-    void activate() {
-        ASSERT_TRUE(test::Activate(*form)) << "the active window is " << [] {
+    void Activate() {
+        ASSERT_TRUE(test::Activate(*form_)) << "the active window is " << [] {
             const QWidget* active = QApplication::activeWindow();
             return active ? active->windowTitle().toStdString() : std::string("none");
         }();
     }
-    void press(Qt::Key key) { QTest::keyClick(form.get(), key); }
+    void Press(Qt::Key key) { QTest::keyClick(form_.get(), key); }
 };
 
 } // namespace kluvian::test

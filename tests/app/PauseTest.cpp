@@ -20,76 +20,76 @@ namespace {
 
 class Pause : public test::MainWindowFixture {
 protected:
-    void PrepareDirectory() override { test::WriteTestArea(dir); }
-    GameState& state() { return form->world().State; }
-    void startGame() {
-        form->New1->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return state().Running; }, 10000));
+    void PrepareDirectory() override { test::WriteTestArea(dir_); }
+    GameState& State() { return form_->GameWorld().state; }
+    void StartGame() {
+        form_->New1->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return State().Running; }, 10000));
         // The window has the focus again after the loading window, as the player left it.
         ASSERT_TRUE(
-            QTest::qWaitFor([&] { return QApplication::activeWindow() == form.get(); }, 3000));
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == form_.get(); }, 3000));
     }
 };
 
 TEST_F(Pause, APausedGameStandsStillAndAClickCostsNothingButGoesOn) {
-    press(Qt::Key_P);
-    EXPECT_FALSE(state().Paused); // no game yet
-    startGame();
-    form->SetContinuousFrames(false);
-    press(Qt::Key_P);
-    ASSERT_TRUE(state().Paused);
-    EXPECT_FALSE(form->CountDownTmr.isActive());
-    EXPECT_FALSE(form->ProceedTmr.isActive());
-    EXPECT_NE(form->view().cursor().shape(), Qt::BlankCursor);
+    Press(Qt::Key_P);
+    EXPECT_FALSE(State().paused); // no game yet
+    StartGame();
+    form_->SetContinuousFrames(false);
+    Press(Qt::Key_P);
+    ASSERT_TRUE(State().paused);
+    EXPECT_FALSE(form_->CountDownTmr.isActive());
+    EXPECT_FALSE(form_->ProceedTmr.isActive());
+    EXPECT_NE(form_->View().cursor().shape(), Qt::BlankCursor);
 
-    const std::int32_t time = state().TimeLeft;
-    const long double x = form->world().Birds(Big, 3).X;
-    QTest::keyPress(form.get(), Qt::Key_Left);
-    form->ApplicationEventsIdle();
+    const std::int32_t time = State().TimeLeft;
+    const long double x = form_->GameWorld().birds(Big, 3).X;
+    QTest::keyPress(form_.get(), Qt::Key_Left);
+    form_->ApplicationEventsIdle();
     QTest::qWait(1100); // a second of the clock and twenty flight steps
-    form->ApplicationEventsIdle();
-    QTest::keyRelease(form.get(), Qt::Key_Left);
-    EXPECT_EQ(state().TimeLeft, time);
-    EXPECT_EQ(form->world().Birds(Big, 3).X, x);
-    EXPECT_EQ(state().BackScroll, 0);
+    form_->ApplicationEventsIdle();
+    QTest::keyRelease(form_.get(), Qt::Key_Left);
+    EXPECT_EQ(State().TimeLeft, time);
+    EXPECT_EQ(form_->GameWorld().birds(Big, 3).X, x);
+    EXPECT_EQ(State().BackScroll, 0);
 
-    QTest::mouseClick(&form->view(), Qt::RightButton, {}, QPoint(400, 300));
-    QTest::mouseClick(&form->view(), Qt::LeftButton, {}, QPoint(400, 300));
-    EXPECT_EQ(state().Ammo, 8); // neither a reload nor a shot
-    EXPECT_EQ(state().Score, 0);
-    EXPECT_FALSE(state().Paused); // the left click went on with the game
-    EXPECT_EQ(form->view().cursor().shape(), Qt::BlankCursor);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state().TimeLeft == time - 1; }, 1500));
-    EXPECT_TRUE(form->ProceedTmr.isActive());
+    QTest::mouseClick(&form_->View(), Qt::RightButton, {}, QPoint(400, 300));
+    QTest::mouseClick(&form_->View(), Qt::LeftButton, {}, QPoint(400, 300));
+    EXPECT_EQ(State().Ammo, 8); // neither a reload nor a shot
+    EXPECT_EQ(State().Score, 0);
+    EXPECT_FALSE(State().paused); // the left click went on with the game
+    EXPECT_EQ(form_->View().cursor().shape(), Qt::BlankCursor);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return State().TimeLeft == time - 1; }, 1500));
+    EXPECT_TRUE(form_->ProceedTmr.isActive());
 }
 
 TEST_F(Pause, AnotherProgramTakenUpPausesTheGameAndTheGamesOwnHelpDoesNot) {
-    startGame();
+    StartGame();
     bool pausedWithHelp = true;
     QTimer::singleShot(300, [&] {
-        pausedWithHelp = state().Paused;
+        pausedWithHelp = State().paused;
         if (QWidget* help = QApplication::activeModalWidget())
             help->close();
     });
-    form->btnPomocClick(); // modal, as F1 shows it
+    form_->btnPomocClick(); // modal, as F1 shows it
     EXPECT_FALSE(pausedWithHelp);
-    EXPECT_TRUE(form->CountDownTmr.isActive());
+    EXPECT_TRUE(form_->CountDownTmr.isActive());
 
     // Another program's window comes up and takes the activation: a second copy of the game,
     // a moment after the load, when the game no longer asks for the focus back.
     QTest::qWait(1000);
     const char* build = std::getenv("KLUVIAN_BUILD_DIR");
     ASSERT_NE(build, nullptr);
-    std::filesystem::copy_file(std::string(build) + "/kluvian", dir.file("kluvian"));
+    std::filesystem::copy_file(std::string(build) + "/kluvian", dir_.File("kluvian"));
     QProcess other;
-    other.setWorkingDirectory(QString::fromStdString(dir.path()));
-    other.start(QString::fromStdString(dir.file("kluvian")),
+    other.setWorkingDirectory(QString::fromStdString(dir_.Path()));
+    other.start(QString::fromStdString(dir_.File("kluvian")),
                 {"-platform", QGuiApplication::platformName()});
-    const bool paused = QTest::qWaitFor([&] { return state().Paused; }, 10000);
+    const bool paused = QTest::qWaitFor([&] { return State().paused; }, 10000);
     EXPECT_TRUE(paused) << other.readAllStandardError().toStdString();
     other.kill();
     other.waitForFinished();
-    EXPECT_TRUE(state().Paused); // until the player goes on
+    EXPECT_TRUE(State().paused); // until the player goes on
 }
 
 } // namespace

@@ -23,9 +23,9 @@ namespace {
 class ScaledDesktop : public test::MainWindowFixture {
 protected:
     void PrepareDirectory() override {
-        test::WriteTestArea(dir);
+        test::WriteTestArea(dir_);
         // An opaque cross-hair in a colour nothing else has.
-        dir.write("data/cursor.tga", test::SolidTga(8, 8, 255, 0, 255));
+        dir_.Write("data/cursor.tga", test::SolidTga(8, 8, 255, 0, 255));
     }
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -34,27 +34,27 @@ protected:
         if (HasFatalFailure())
             return;
         const char* scale = std::getenv("QT_SCALE_FACTOR");
-        ratio = form->view().devicePixelRatio();
+        ratio_ = form_->View().devicePixelRatio();
         // The desktop may add a scale of its own, never take one away.
         if (scale != nullptr) {
-            EXPECT_GE(ratio, std::atof(scale) - 1e-6);
+            EXPECT_GE(ratio_, std::atof(scale) - 1e-6);
         }
-        std::cout << "[ scale ] device pixels per logical pixel: " << ratio << "\n";
-        form->New1->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->world().State.Running; }, 10000));
-        form->CountDownTmr.stop();
-        form->ProceedTmr.stop();
+        std::cout << "[ scale ] device pixels per logical pixel: " << ratio_ << "\n";
+        form_->New1->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form_->GameWorld().state.Running; }, 10000));
+        form_->CountDownTmr.stop();
+        form_->ProceedTmr.stop();
         for (int g = 0; g < kGroups; ++g)
             for (int i = 0; i < kBirdsPerGroup; ++i)
-                form->world().Birds(g, i).X = form->world().Birds(g, i).Y = -5000;
+                form_->GameWorld().birds(g, i).X = form_->GameWorld().birds(g, i).Y = -5000;
     }
     void TearDown() override {
-        if (form) // none when skipped
+        if (form_) // none when skipped
             test::MainWindowFixture::TearDown();
     }
     // Points of the drawing that are on the screen, so the real pointer can get there.
-    QPoint onScreen(double fx, double fy) {
-        GameView& view = form->view();
+    QPoint OnScreen(double fx, double fy) {
+        GameView& view = form_->View();
         const QRect screen = view.screen()->geometry();
         const QRect visible = QRect(QPoint(), view.size()) &
                               QRect(view.mapFromGlobal(screen.topLeft()), screen.size());
@@ -64,11 +64,11 @@ protected:
     // Moves the real pointer there and waits until the drawing has heard of it. At a
     // fractional scale the window may sit between two logical pixels, so Qt may report the
     // pointer a logical pixel off.
-    void pointAt(QPoint at) {
+    void PointAt(QPoint at) {
         // Moving to where the pointer already is sends nothing; a step aside first.
-        QTest::mouseMove(&form->drawing(), at + QPoint(5, 5));
-        QTest::mouseMove(&form->drawing(), at);
-        const auto& state = form->world().State;
+        QTest::mouseMove(&form_->Drawing(), at + QPoint(5, 5));
+        QTest::mouseMove(&form_->Drawing(), at);
+        const auto& state = form_->GameWorld().state;
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 return std::abs(state.MouseX - float(at.x())) <= 1.5f &&
@@ -78,46 +78,46 @@ protected:
             << state.MouseX << ", " << state.MouseY;
     }
 
-    double ratio = 1;
+    double ratio_ = 1;
 };
 
 TEST_F(ScaledDesktop, CrossHairIsCentredUnderThePointerAnd64LogicalPixelsAcross) {
-    for (const QPoint at : {onScreen(0.25, 0.3), onScreen(0.7, 0.6)}) {
-        pointAt(at);
-        const QImage frame = form->view().grabFramebuffer(); // device pixels
+    for (const QPoint at : {OnScreen(0.25, 0.3), OnScreen(0.7, 0.6)}) {
+        PointAt(at);
+        const QImage frame = form_->View().GrabFramebuffer(); // device pixels
         QRect crossHair;
         for (int y = 0; y < frame.height(); ++y)
             for (int x = 0; x < frame.width(); ++x)
                 if (frame.pixelColor(x, y) == QColor(255, 0, 255))
                     crossHair |= QRect(x, y, 1, 1);
         ASSERT_FALSE(crossHair.isEmpty());
-        const auto& state = form->world().State;
+        const auto& state = form_->GameWorld().state;
         const double centreX = (crossHair.left() + crossHair.right() + 1) / 2.0;
         const double centreY = (crossHair.top() + crossHair.bottom() + 1) / 2.0;
-        EXPECT_NEAR(centreX, state.MouseX * ratio, 1.5);
-        EXPECT_NEAR(centreY, state.MouseY * ratio, 1.5);
-        EXPECT_NEAR(crossHair.width(), 64 * ratio, 1.0);
-        EXPECT_NEAR(crossHair.height(), 64 * ratio, 1.0);
+        EXPECT_NEAR(centreX, state.MouseX * ratio_, 1.5);
+        EXPECT_NEAR(centreY, state.MouseY * ratio_, 1.5);
+        EXPECT_NEAR(crossHair.width(), 64 * ratio_, 1.0);
+        EXPECT_NEAR(crossHair.height(), 64 * ratio_, 1.0);
     }
 }
 
 TEST_F(ScaledDesktop, TheShotHitsTheBirdUnderThePointerAndOnlyThere) {
-    auto& state = form->world().State;
-    TChicken& bird = form->world().Birds(Small, 4);
-    const QPoint at = onScreen(0.5, 0.5);
-    pointAt(at);
+    auto& state = form_->GameWorld().state;
+    TChicken& bird = form_->GameWorld().birds(Small, 4);
+    const QPoint at = OnScreen(0.5, 0.5);
+    PointAt(at);
     // World units per logical pixel: the world is stretched over the drawing.
-    const double perX = 800.0 / form->view().width();
-    const double perY = 600.0 / form->view().height();
+    const double perX = 800.0 / form_->View().width();
+    const double perY = 600.0 / form_->View().height();
     // The bird's left edge on the screen two logical pixels right of the pointer: a miss.
     bird.X = 800 - bird.Size - (at.x() + 2) * perX;
     bird.Y = 600 - bird.Size / 2.0 - at.y() * perY;
-    QTest::mouseClick(&form->view(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(&form_->View(), Qt::LeftButton, {}, at);
     EXPECT_EQ(state.Score, -2);
     EXPECT_EQ(bird.Falling, 0);
     // Two logical pixels inside its left edge: a hit.
     bird.X = 800 - bird.Size - (at.x() - 2) * perX;
-    QTest::mouseClick(&form->view(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(&form_->View(), Qt::LeftButton, {}, at);
     EXPECT_EQ(bird.Falling, 50);
     EXPECT_EQ(state.Score, -2 + 25);
 }

@@ -60,7 +60,7 @@ TEST(GeneratedPictures, EveryPictureOfEveryAreaLoadsWithTheGamesReaderAtPowerOfT
     for (const std::string& name : names) {
         const auto bytes = DataFile(name);
         const DecodeResult result = DecodeTga(bytes, name);
-        ASSERT_TRUE(result.ok()) << name << ": " << result.message;
+        ASSERT_TRUE(result.Ok()) << name << ": " << result.message;
         EXPECT_TRUE(PowerOfTwo(result.picture->width) && PowerOfTwo(result.picture->height))
             << name;
         const QImage own = DecodeTgaRows(bytes);

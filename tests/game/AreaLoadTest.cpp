@@ -116,12 +116,12 @@ struct AreaLoadTest : ::testing::Test {
     FakeClock clock;
     World world{clock};
     FakeHost host;
-    std::string area = dir.path() + "data/BlueMountains/";
+    std::string area = dir.Path() + "data/BlueMountains/";
 
     void SetUp() override {
         clock.timeOfDay = 12'345'678;
         std::filesystem::create_directories(area);
-        InitWorld(world, dir.path(), [](const std::string&, GLuint&) {});
+        InitWorld(world, dir.Path(), [](const std::string&, GLuint&) {});
     }
     void Put(const std::string& name, const std::string& bytes = "picture") {
         std::ofstream(area + name, std::ios::binary) << bytes;
@@ -140,7 +140,7 @@ struct AreaLoadTest : ::testing::Test {
                 Put(stem + std::to_string(f) + ".tga");
     }
     void ExpectGameStarted() {
-        const GameState& s = world.State;
+        const GameState& s = world.state;
         EXPECT_TRUE(s.Running);
         EXPECT_EQ(s.TimeLeft, 90);
         EXPECT_EQ(s.Ammo, 8);
@@ -155,9 +155,9 @@ TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrderAndStartsTheGame) {
     PutAllPictures();
     Put("music.mp3", "tune");
     Put("settings.ini", "[Colors]\nSCORER=0.25\nscoreG = 0.5\nscoreB=2\n[colors]\nfpsB=1\n");
-    world.State.Score = 77;
-    world.State.BackScroll = -300;
-    world.State.FrontScroll = -450;
+    world.state.Score = 77;
+    world.state.BackScroll = -300;
+    world.state.FrontScroll = -450;
     RunAreaLoad(world, host);
 
     std::vector<std::string> expected;
@@ -177,10 +177,10 @@ TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrderAndStartsTheGame) {
     EXPECT_EQ(host.loadsAtStep.front(), 0); // the music's step comes first
     EXPECT_EQ(host.loadsAtStep.back(), 59); // the last step follows the last frame
     EXPECT_EQ(host.played, std::vector<std::string>{area + "music.mp3"});
-    EXPECT_TRUE(world.State.MusicOpened);
+    EXPECT_TRUE(world.state.MusicOpened);
     ExpectGameStarted();
 
-    const GameState& s = world.State;
+    const GameState& s = world.state;
     EXPECT_EQ(s.AreaName, "BlueMountains");
     EXPECT_EQ(s.Score, 0);
     EXPECT_EQ(s.BackScroll, 0);
@@ -191,13 +191,13 @@ TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrderAndStartsTheGame) {
 
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g) {
-            const TChicken& b = world.Birds(g, i);
+            const TChicken& b = world.birds(g, i);
             EXPECT_EQ(b.Falling, 0);
             EXPECT_TRUE(b.Frame >= 0 && b.Frame <= 5);
             EXPECT_NE(b.DX, 0);
             EXPECT_EQ(b.Id, kFirstId[std::size_t(g)] + i);
         }
-    for (GLuint name : AllSlots(world.Textures))
+    for (GLuint name : AllSlots(world.textures))
         EXPECT_TRUE(host.live.count(name)) << name;
     EXPECT_EQ(host.live.size(), 32u); // each falling picture's earlier nine are freed
     EXPECT_EQ(host.badDeletes, 0);
@@ -207,23 +207,23 @@ TEST_F(AreaLoadTest, TheGeneratedSecondAreaPlayedFromItsOwnFolderHasEveryFileALo
     const char* build = std::getenv("KLUVIAN_BUILD_DIR");
     const auto second =
         std::filesystem::canonical(std::string(build ? build : "..") + "/data/GoldenLarches");
-    world.State.AreaPath = second.string() + "/";
+    world.state.areaPath = second.string() + "/";
     RunAreaLoad(world, host);
-    EXPECT_EQ(world.State.AreaName, "GoldenLarches");
+    EXPECT_EQ(world.state.AreaName, "GoldenLarches");
     EXPECT_TRUE(host.loaderMessages.empty());
     EXPECT_EQ(host.loaded.size(), 59u);
-    EXPECT_EQ(host.played, std::vector<std::string>{world.State.AreaPath + "music.mp3"});
-    EXPECT_EQ(ShotSoundPath(world.State), world.State.AreaPath + "gunshot.wav");
-    EXPECT_TRUE(std::filesystem::exists(ShotSoundPath(world.State)));
-    EXPECT_NE(world.State.ScoreColor, (RGBColor{0, 1, 0})); // its own colours, not the defaults
-    EXPECT_NE(world.State.FpsColor, (RGBColor{0, 0, 0}));
+    EXPECT_EQ(host.played, std::vector<std::string>{world.state.areaPath + "music.mp3"});
+    EXPECT_EQ(ShotSoundPath(world.state), world.state.areaPath + "gunshot.wav");
+    EXPECT_TRUE(std::filesystem::exists(ShotSoundPath(world.state)));
+    EXPECT_NE(world.state.ScoreColor, (RGBColor{0, 1, 0})); // its own colours, not the defaults
+    EXPECT_NE(world.state.FpsColor, (RGBColor{0, 0, 0}));
     ExpectGameStarted();
 }
 
 TEST_F(AreaLoadTest, WithoutSettingsTheDefaultColoursAndFileNamesApply) {
     PutAllPictures();
     RunAreaLoad(world, host);
-    const GameState& s = world.State;
+    const GameState& s = world.state;
     EXPECT_EQ(s.ScoreColor, (RGBColor{0, 1, 0}));
     EXPECT_EQ(s.TimeColor, (RGBColor{1, 0, 0}));
     EXPECT_EQ(s.HelpColor, (RGBColor{1, 0.3f, 0}));
@@ -239,8 +239,8 @@ TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
                         "[CHICKEN]\nsmallchickentextures=kite\nmediumChickenTextures=\n"
                         "bigChickenTextures=crow\n");
     RunAreaLoad(world, host);
-    EXPECT_EQ(world.State.TimeColor, (RGBColor{1, 0, 0.5f}));
-    EXPECT_EQ(world.State.HelpColor, (RGBColor{1, 0.3f, 0}));
+    EXPECT_EQ(world.state.TimeColor, (RGBColor{1, 0, 0.5f}));
+    EXPECT_EQ(world.state.HelpColor, (RGBColor{1, 0.3f, 0}));
     EXPECT_TRUE(host.loaderMessages.empty());
     EXPECT_EQ(std::vector(host.loaded.end() - 18, host.loaded.end() - 15),
               (std::vector<std::string>{area + "kite0.tga", area + "0.tga", area + "crow0.tga"}));
@@ -270,21 +270,21 @@ TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) 
     host.sound = false;
     RunAreaLoad(world, host);
     EXPECT_TRUE(host.played.empty());
-    EXPECT_FALSE(world.State.MusicOpened);
+    EXPECT_FALSE(world.state.MusicOpened);
     ExpectGameStarted();
 
     host.ForgetRecords();
     host.sound = true;
-    world.State.Running = false;
-    world.State.Ammo = 3;
+    world.state.Running = false;
+    world.state.Ammo = 3;
     RunAreaLoad(world, host);
     EXPECT_EQ(host.warnings,
               std::vector<std::string>{"Przynajmniej 1 plik nie został znaleziony!"});
     EXPECT_TRUE(host.loaded.empty());
     EXPECT_EQ(host.gauge, 0);
-    EXPECT_FALSE(world.State.Running);
-    EXPECT_FALSE(world.State.MusicOpened);
-    EXPECT_EQ(world.State.Ammo, 3);
+    EXPECT_FALSE(world.state.Running);
+    EXPECT_FALSE(world.state.MusicOpened);
+    EXPECT_EQ(world.state.Ammo, 3);
     EXPECT_EQ(host.timerStarts, 0);
     EXPECT_EQ(host.finished, 1);
 }
@@ -292,12 +292,12 @@ TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) 
 TEST_F(AreaLoadTest, AMissingPictureKeepsItsSlotAndTheGameStillStarts) {
     PutAllPictures();
     RunAreaLoad(world, host);
-    const GLuint kept = world.Textures.FrontLayerTex[4];
+    const GLuint kept = world.textures.FrontLayerTex[4];
     host.ForgetRecords();
     std::filesystem::remove(area + "foregroundLayer4.tga");
     RunAreaLoad(world, host);
     EXPECT_EQ(host.loaderMessages, std::vector<std::string>{area + "foregroundLayer4.tga"});
-    EXPECT_EQ(world.Textures.FrontLayerTex[4], kept);
+    EXPECT_EQ(world.textures.FrontLayerTex[4], kept);
     EXPECT_EQ(host.gauge, kLoadSteps);
     ExpectGameStarted();
 }
@@ -305,17 +305,17 @@ TEST_F(AreaLoadTest, AMissingPictureKeepsItsSlotAndTheGameStillStarts) {
 TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     PutAllPictures();
     Put("ammo.tga", "damaged");
-    world.State.Running = true;
-    world.State.TimeLeft = 42;
-    world.State.Score = 60;
+    world.state.Running = true;
+    world.state.TimeLeft = 42;
+    world.state.Score = 60;
     RunAreaLoad(world, host);
     EXPECT_EQ(host.warnings.size(), 1u);
     EXPECT_EQ(host.loaded.size(), 10u);
     EXPECT_EQ(host.gauge, 11);
-    EXPECT_TRUE(world.State.Running);
-    EXPECT_EQ(world.State.TimeLeft, 42);
-    EXPECT_EQ(world.State.Score, 60);
-    EXPECT_EQ(world.State.Ammo, 8); // done before the failure, stays done
+    EXPECT_TRUE(world.state.Running);
+    EXPECT_EQ(world.state.TimeLeft, 42);
+    EXPECT_EQ(world.state.Score, 60);
+    EXPECT_EQ(world.state.Ammo, 8); // done before the failure, stays done
     EXPECT_EQ(host.timerStarts, 0);
     EXPECT_EQ(host.finished, 1);
 }
@@ -327,17 +327,17 @@ TEST_F(AreaLoadTest, ManyLoadsKeepTheNumberOfLiveTexturesConstant) {
         ASSERT_EQ(host.live.size(), 32u) << "load " << k;
     }
     EXPECT_EQ(host.badDeletes, 0);
-    for (GLuint name : AllSlots(world.Textures))
+    for (GLuint name : AllSlots(world.textures))
         EXPECT_TRUE(host.live.count(name));
 }
 
 TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHarm) {
     PutAllPictures();
     Put("settings.ini", "[chicken]\nbigChickenTextures=bigChickenRight\n");
-    world.State.Running = true;
-    world.State.TimeLeft = 3; // runs out during the load
+    world.state.Running = true;
+    world.state.TimeLeft = 3; // runs out during the load
     host.countdownOn = true;
-    world.State.FrameFactor = 1.0;
+    world.state.FrameFactor = 1.0;
     int gamesEnded = 0;
     bool nested = false;
     host.onProgress = [&](int step) {
@@ -346,8 +346,8 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
         PanStep(world, step % 3 == 0, false, true);
         ResolveShot(world, std::uint8_t(10 + step % 30));
         if (step % 4 == 0)
-            Reload(world.State);
-        if (step % 5 == 0 && host.countdownOn && CountDownTick(world.State)) {
+            Reload(world.state);
+        if (step % 5 == 0 && host.countdownOn && CountDownTick(world.state)) {
             host.countdownOn = false;
             ++gamesEnded;
         }
@@ -362,15 +362,15 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
     EXPECT_TRUE(host.countdownOn);
     EXPECT_TRUE(host.warnings.empty());
     EXPECT_EQ(gamesEnded, 1);
-    EXPECT_TRUE(world.State.Running);
-    EXPECT_EQ(world.State.TimeLeft, 90);
+    EXPECT_TRUE(world.state.Running);
+    EXPECT_EQ(world.state.TimeLeft, 90);
     EXPECT_EQ(host.badDeletes, 0);
     EXPECT_EQ(host.live.size(), 32u);
-    for (GLuint name : AllSlots(world.Textures))
+    for (GLuint name : AllSlots(world.textures))
         EXPECT_TRUE(host.live.count(name));
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g) {
-            const TChicken& b = world.Birds(g, i);
+            const TChicken& b = world.birds(g, i);
             EXPECT_EQ(b.Id, kFirstId[std::size_t(g)] + i);
             EXPECT_EQ(b.Size, kBirdSize[std::size_t(g)]);
             EXPECT_TRUE(b.Falling >= 0 && b.Falling <= 50);
@@ -395,7 +395,7 @@ TEST_F(AreaLoadTest, ALoadRunWhileTheLoaderReportsAMissingPictureFreesNothingTwi
     ASSERT_TRUE(nested);
     EXPECT_EQ(host.badDeletes, 0);
     EXPECT_EQ(host.live.size(), 32u);
-    EXPECT_TRUE(host.live.count(world.Textures.FrontLayerTex[2]));
+    EXPECT_TRUE(host.live.count(world.textures.FrontLayerTex[2]));
 }
 
 } // namespace

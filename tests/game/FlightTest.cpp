@@ -23,10 +23,10 @@ World MakeWorld(const Clock& clock) {
     World world(clock);
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g) {
-            world.Birds(g, i).Id = kFirstId[std::size_t(g)] + i;
-            world.Birds(g, i).Size = kBirdSize[std::size_t(g)];
+            world.birds(g, i).Id = kFirstId[std::size_t(g)] + i;
+            world.birds(g, i).Size = kBirdSize[std::size_t(g)];
         }
-    world.State.FrameFactor = 1.0;
+    world.state.FrameFactor = 1.0;
     return world;
 }
 
@@ -42,7 +42,7 @@ void Park(TChicken& bird, long double x, long double y) {
 void ParkAll(World& world) {
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g)
-            Park(world.Birds(g, i), 400, 300);
+            Park(world.birds(g, i), 400, 300);
 }
 
 TEST(Spawn, PlacesTheBirdOnEverySideAndHalfWithTheDrawsInTheirOrder) {
@@ -66,7 +66,7 @@ TEST(Spawn, PlacesTheBirdOnEverySideAndHalfWithTheDrawsInTheirOrder) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seed);
         clock.timeOfDay = c.seed;
-        random.State = 777; // must be replaced by the reseed
+        random.state = 777; // must be replaced by the reseed
         TChicken bird;
         bird.Id = 23;
         bird.Size = 35;
@@ -98,8 +98,8 @@ TEST(Flight, HitBirdsFallAnimatedUntilTheirCountdownOrTheBottomSpawnsThem) {
     clock.timeOfDay = 1070; // a top entry: X 560, Y 600, DX 5, DY -2
     World world = MakeWorld(clock);
     ParkAll(world);
-    TChicken& big = world.Birds(Big, 2);
-    TChicken& small = world.Birds(Small, 4);
+    TChicken& big = world.birds(Big, 2);
+    TChicken& small = world.birds(Small, 4);
     Park(big, 900, 600);
     big.DX = 3;
     big.Falling = 50;
@@ -127,7 +127,7 @@ TEST(Flight, HitBirdsFallAnimatedUntilTheirCountdownOrTheBottomSpawnsThem) {
     EXPECT_EQ(big.Y, 600 - 2);
 
     big.Falling = 10; // the fall scales with the frame factor
-    world.State.FrameFactor = 1.5;
+    world.state.FrameFactor = 1.5;
     ProceedStep(world);
     EXPECT_EQ(big.Y, 598 - 12);
 }
@@ -139,28 +139,28 @@ TEST(Flight, BirdsExactlyOnABoundStayAndBirdsBeyondAreSpawned) {
     ParkAll(world);
     // Medium birds, Size 35: one on each bound, one just beyond each.
     const long double back = -200;
-    world.State.BackScroll = back;
-    Park(world.Birds(Medium, 0), back - 35, 300);
-    Park(world.Birds(Medium, 1), back + 2400 + 35, 300);
-    Park(world.Birds(Medium, 2), 400, 600 + 35);
-    Park(world.Birds(Medium, 3), 400, -35);
-    Park(world.Birds(Medium, 4), back - 35.5L, 300);
-    Park(world.Birds(Medium, 5), back + 2400 + 35.5L, 300);
-    Park(world.Birds(Medium, 6), 400, 635.5L);
-    Park(world.Birds(Medium, 7), 400, -35.5L);
+    world.state.BackScroll = back;
+    Park(world.birds(Medium, 0), back - 35, 300);
+    Park(world.birds(Medium, 1), back + 2400 + 35, 300);
+    Park(world.birds(Medium, 2), 400, 600 + 35);
+    Park(world.birds(Medium, 3), 400, -35);
+    Park(world.birds(Medium, 4), back - 35.5L, 300);
+    Park(world.birds(Medium, 5), back + 2400 + 35.5L, 300);
+    Park(world.birds(Medium, 6), 400, 635.5L);
+    Park(world.birds(Medium, 7), 400, -35.5L);
     // Top entries that lie outside the world once it is panned to its end.
-    Park(world.Birds(Small, 1), 800 + 25 + 1, 600);
-    Park(world.Birds(Small, 2), 800 + 25, 600);
+    Park(world.birds(Small, 1), 800 + 25 + 1, 600);
+    Park(world.birds(Small, 2), 800 + 25, 600);
     ProceedStep(world);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(world.Birds(Medium, i).DX, 0) << i;
+        EXPECT_EQ(world.birds(Medium, i).DX, 0) << i;
     for (int i = 4; i < 8; ++i)
-        EXPECT_EQ(world.Birds(Medium, i).Y, -35 + 1) << i;
+        EXPECT_EQ(world.birds(Medium, i).Y, -35 + 1) << i;
 
-    world.State.BackScroll = -1600;
+    world.state.BackScroll = -1600;
     ProceedStep(world);
-    EXPECT_EQ(world.Birds(Small, 1).Y, -25 + 1);
-    EXPECT_EQ(world.Birds(Small, 2).X, 825);
+    EXPECT_EQ(world.birds(Small, 1).Y, -25 + 1);
+    EXPECT_EQ(world.birds(Small, 2).X, 825);
 }
 
 TEST(Flight, BirdsSpawnedInOneMillisecondComeOutIdentical) {
@@ -168,20 +168,20 @@ TEST(Flight, BirdsSpawnedInOneMillisecondComeOutIdentical) {
     clock.timeOfDay = 43'210'987;
     World world = MakeWorld(clock);
     ParkAll(world);
-    world.Birds(Small, 1).Falling = 1;
-    world.Birds(Small, 8).Falling = 1;
-    Park(world.Birds(Medium, 3), -5000, 300);
-    Park(world.Birds(Medium, 9), 400, 9000);
+    world.birds(Small, 1).Falling = 1;
+    world.birds(Small, 8).Falling = 1;
+    Park(world.birds(Medium, 3), -5000, 300);
+    Park(world.birds(Medium, 9), 400, 9000);
     ProceedStep(world);
-    const TChicken& a = world.Birds(Small, 1);
-    const TChicken& b = world.Birds(Small, 8);
+    const TChicken& a = world.birds(Small, 1);
+    const TChicken& b = world.birds(Small, 8);
     EXPECT_EQ(a.X, b.X);
     EXPECT_EQ(a.Y, b.Y);
     EXPECT_EQ(a.DX, b.DX);
     EXPECT_EQ(a.DY, b.DY);
     EXPECT_NE(a.DX, 0);
-    const TChicken& c = world.Birds(Medium, 3);
-    const TChicken& d = world.Birds(Medium, 9);
+    const TChicken& c = world.birds(Medium, 3);
+    const TChicken& d = world.birds(Medium, 9);
     EXPECT_EQ(c.X, d.X);
     EXPECT_EQ(c.Y, d.Y);
     EXPECT_EQ(c.DX, d.DX);
@@ -194,9 +194,9 @@ TEST(Flight, PhasesRunPerIndexWithSmallMediumBigInTurn) {
     ParkAll(world);
     // Due in this order: the big bird 0 after its fall, the small bird 0 out of bounds (a later
     // phase of the same index), then the medium bird 1 after its fall.
-    world.Birds(Big, 0).Falling = 1;
-    Park(world.Birds(Small, 0), 400, 9000);
-    world.Birds(Medium, 1).Falling = 1;
+    world.birds(Big, 0).Falling = 1;
+    Park(world.birds(Small, 0), 400, 9000);
+    world.birds(Medium, 1).Falling = 1;
     ProceedStep(world);
 
     FakeClock reference;
@@ -213,12 +213,12 @@ TEST(Flight, PhasesRunPerIndexWithSmallMediumBigInTurn) {
     const TChicken big = spawnedWithSeed(0, 45);
     const TChicken small = spawnedWithSeed(1, 25);
     const TChicken medium = spawnedWithSeed(2, 35);
-    EXPECT_EQ(world.Birds(Big, 0).X, big.X);
-    EXPECT_EQ(world.Birds(Big, 0).Y, big.Y);
-    EXPECT_EQ(world.Birds(Small, 0).X, small.X);
-    EXPECT_EQ(world.Birds(Small, 0).Y, small.Y);
-    EXPECT_EQ(world.Birds(Medium, 1).X, medium.X);
-    EXPECT_EQ(world.Birds(Medium, 1).Y, medium.Y);
+    EXPECT_EQ(world.birds(Big, 0).X, big.X);
+    EXPECT_EQ(world.birds(Big, 0).Y, big.Y);
+    EXPECT_EQ(world.birds(Small, 0).X, small.X);
+    EXPECT_EQ(world.birds(Small, 0).Y, small.Y);
+    EXPECT_EQ(world.birds(Medium, 1).X, medium.X);
+    EXPECT_EQ(world.birds(Medium, 1).Y, medium.Y);
     EXPECT_EQ(clock.timeOfDay, 3u);
 }
 

@@ -42,50 +42,50 @@ TEST(FrameRules, TheFrameFactorUsesAWrappingFrameTimeAndAFreshTick) {
 TEST(FrameRules, PanningLeftFourHundredFramesReachesTheEndOfThePanorama) {
     FakeClock clock;
     World world(clock);
-    world.State.FrameFactor = 1.0;
-    world.Birds(Small, 0).X = 100;
-    world.Birds(Medium, 5).X = 100;
-    world.Birds(Big, 9).X = 100;
-    world.Birds(Big, 9).Falling = 30;
+    world.state.FrameFactor = 1.0;
+    world.birds(Small, 0).X = 100;
+    world.birds(Medium, 5).X = 100;
+    world.birds(Big, 9).X = 100;
+    world.birds(Big, 9).Falling = 30;
     for (int k = 0; k < 400; ++k)
         PanStep(world, true, false, true);
-    EXPECT_EQ(world.State.BackScroll, -1600);
-    EXPECT_EQ(world.State.FrontScroll, -2400);
-    EXPECT_EQ(world.Birds(Small, 0).X, 100 - 1600);
-    EXPECT_EQ(world.Birds(Medium, 5).X, 100 - 2000);
-    EXPECT_EQ(world.Birds(Big, 9).X, 100 - 2400);
+    EXPECT_EQ(world.state.BackScroll, -1600);
+    EXPECT_EQ(world.state.FrontScroll, -2400);
+    EXPECT_EQ(world.birds(Small, 0).X, 100 - 1600);
+    EXPECT_EQ(world.birds(Medium, 5).X, 100 - 2000);
+    EXPECT_EQ(world.birds(Big, 9).X, 100 - 2400);
     PanStep(world, true, false, true);
-    EXPECT_EQ(world.State.BackScroll, -1600);
+    EXPECT_EQ(world.state.BackScroll, -1600);
 
     PanStep(world, false, true, true);
-    EXPECT_EQ(world.State.BackScroll, -1596);
-    EXPECT_EQ(world.State.FrontScroll, -2394);
-    EXPECT_EQ(world.Birds(Medium, 5).X, 100 - 1995);
+    EXPECT_EQ(world.state.BackScroll, -1596);
+    EXPECT_EQ(world.state.FrontScroll, -2394);
+    EXPECT_EQ(world.birds(Medium, 5).X, 100 - 1995);
 }
 
 TEST(FrameRules, PanningNeedsOneArrowAndTheActiveWindowAndTestsTheLimitFirst) {
     FakeClock clock;
     World world(clock);
-    world.State.FrameFactor = 1.0;
-    world.State.BackScroll = -800;
+    world.state.FrameFactor = 1.0;
+    world.state.BackScroll = -800;
     PanStep(world, true, true, true);
     PanStep(world, true, false, false);
     PanStep(world, false, true, false);
     PanStep(world, false, false, true);
-    EXPECT_EQ(world.State.BackScroll, -800);
-    EXPECT_EQ(world.State.FrontScroll, 0);
+    EXPECT_EQ(world.state.BackScroll, -800);
+    EXPECT_EQ(world.state.FrontScroll, 0);
 
-    world.State.BackScroll = -1599;
-    world.State.FrameFactor = 2.0;
+    world.state.BackScroll = -1599;
+    world.state.FrameFactor = 2.0;
     PanStep(world, true, false, true);
-    EXPECT_EQ(world.State.BackScroll, -1607); // overshoots by less than one step
+    EXPECT_EQ(world.state.BackScroll, -1607); // overshoots by less than one step
     PanStep(world, true, false, true);
-    EXPECT_EQ(world.State.BackScroll, -1607);
-    world.State.BackScroll = -1;
+    EXPECT_EQ(world.state.BackScroll, -1607);
+    world.state.BackScroll = -1;
     PanStep(world, false, true, true);
-    EXPECT_EQ(world.State.BackScroll, 7);
+    EXPECT_EQ(world.state.BackScroll, 7);
     PanStep(world, false, true, true);
-    EXPECT_EQ(world.State.BackScroll, 7);
+    EXPECT_EQ(world.state.BackScroll, 7);
 }
 
 TEST(FrameRules, TheCrossHairGrowsPastTwoShrinksBelowOneAndRests) {

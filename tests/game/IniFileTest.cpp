@@ -57,17 +57,17 @@ TEST(IniFile, NumbersThatAreNotFiniteDecimalsGiveTheDefault) {
 
 TEST(IniFile, OnlyARegularFileOfASaneSizeIsRead) {
     const test::TempDir dir;
-    EXPECT_EQ(IniFile::Open(dir.file("missing.ini")).ReadString("c", "a", "d"), "d");
+    EXPECT_EQ(IniFile::Open(dir.File("missing.ini")).ReadString("c", "a", "d"), "d");
     const std::string content = "[c]\na=1\n";
-    EXPECT_EQ(IniFile::Open(dir.write("plain.ini", content)).ReadString("c", "a", "d"), "1");
+    EXPECT_EQ(IniFile::Open(dir.Write("plain.ini", content)).ReadString("c", "a", "d"), "1");
 
     // Neither may hang the load or read until memory runs out.
-    ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0);
-    std::filesystem::create_symlink("/dev/zero", dir.file("zero.ini"));
-    const std::string huge = dir.write("huge.ini", content);
+    ASSERT_EQ(::mkfifo(dir.File("fifo.ini").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("zero.ini"));
+    const std::string huge = dir.Write("huge.ini", content);
     std::filesystem::resize_file(huge, IniFile::kMaxFileSize + 1);
     for (const char* name : {"fifo.ini", "zero.ini", "huge.ini"})
-        EXPECT_EQ(IniFile::Open(dir.file(name)).ReadString("c", "a", "d"), "d") << name;
+        EXPECT_EQ(IniFile::Open(dir.File(name)).ReadString("c", "a", "d"), "d") << name;
 }
 
 } // namespace

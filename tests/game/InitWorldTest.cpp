@@ -15,27 +15,27 @@ TEST(InitWorld, CreatesTheThirtyBirdsAndLoadsTheSharedPictures) {
     FakeClock clock;
     clock.timeOfDay = 5000;
     World world(clock);
-    world.State.ShotScale = 3;
-    world.State.TimeLeft = 12;
+    world.state.ShotScale = 3;
+    world.state.TimeLeft = 12;
     std::vector<std::string> paths;
     GLuint next = 7;
     InitWorld(world, "/opt/kluvian", [&](const std::string& path, GLuint& slot) {
         paths.push_back(path);
         slot = next++;
     });
-    EXPECT_EQ(world.State.ExeDir, "/opt/kluvian/");
+    EXPECT_EQ(world.state.ExeDir, "/opt/kluvian/");
     EXPECT_EQ(paths, (std::vector<std::string>{"/opt/kluvian/data/font.tga",
                                                "/opt/kluvian/data/cursor.tga"}));
-    EXPECT_EQ(world.Textures.FontTex, 7u);
-    EXPECT_EQ(world.Textures.CursorTex, 8u);
-    EXPECT_EQ(world.Random.State, 5000u);
-    EXPECT_EQ(world.State.ShotScale, 1.0f);
-    EXPECT_EQ(world.State.TimeLeft, 0);
+    EXPECT_EQ(world.textures.FontTex, 7u);
+    EXPECT_EQ(world.textures.CursorTex, 8u);
+    EXPECT_EQ(world.random.state, 5000u);
+    EXPECT_EQ(world.state.ShotScale, 1.0f);
+    EXPECT_EQ(world.state.TimeLeft, 0);
     std::set<std::int32_t> ids;
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g) {
-            ids.insert(world.Birds(g, i).Id);
-            EXPECT_EQ(world.Birds(g, i).Size, kBirdSize[std::size_t(g)]);
+            ids.insert(world.birds(g, i).Id);
+            EXPECT_EQ(world.birds(g, i).Size, kBirdSize[std::size_t(g)]);
         }
     EXPECT_EQ(ids.size(), 30u);
     EXPECT_EQ(*ids.begin(), 10);
@@ -46,8 +46,8 @@ TEST(InitWorld, CreatesTheThirtyBirdsAndLoadsTheSharedPictures) {
     EXPECT_THROW(InitWorld(broken, "/x/",
                            [](const std::string&, GLuint&) { throw std::runtime_error("x"); }),
                  std::runtime_error);
-    EXPECT_EQ(broken.Birds(Small, 0).Id, 10);
-    EXPECT_EQ(broken.Birds(Big, 9).Id, 39);
+    EXPECT_EQ(broken.birds(Small, 0).Id, 10);
+    EXPECT_EQ(broken.birds(Big, 9).Id, 39);
 }
 
 } // namespace

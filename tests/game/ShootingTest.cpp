@@ -12,7 +12,7 @@ namespace {
 struct ShootingTest : ::testing::Test {
     FakeClock clock;
     World world{clock};
-    GameState& state = world.State;
+    GameState& state = world.state;
 
     void SetUp() override {
         InitWorld(world, "/game/", [](const std::string&, GLuint&) {});
@@ -31,28 +31,28 @@ TEST_F(ShootingTest, EightShotsEmptyTheMagazineAndTheNinthDoesNothing) {
     EXPECT_EQ(state.Ammo, 0);
     EXPECT_EQ(state.Score, -16);
     EXPECT_EQ(state.ShotPhase, 0);
-    EXPECT_EQ(world.Birds(Small, 2).Falling, 0);
+    EXPECT_EQ(world.birds(Small, 2).Falling, 0);
 }
 
 TEST_F(ShootingTest, HitsScoreByGroupStartTheFallAndNeverCountTwice) {
     state.Ammo = 8;
     ResolveShot(world, 13);
-    EXPECT_EQ(world.Birds(Small, 3).Falling, 50);
+    EXPECT_EQ(world.birds(Small, 3).Falling, 50);
     EXPECT_EQ(state.Score, 25);
     ResolveShot(world, 29);
-    EXPECT_EQ(world.Birds(Medium, 9).Falling, 50);
+    EXPECT_EQ(world.birds(Medium, 9).Falling, 50);
     EXPECT_EQ(state.Score, 40);
     ResolveShot(world, 30);
-    EXPECT_EQ(world.Birds(Big, 0).Falling, 50);
+    EXPECT_EQ(world.birds(Big, 0).Falling, 50);
     EXPECT_EQ(state.Score, 45);
     EXPECT_EQ(state.ShotScale, 1.01f);
     EXPECT_EQ(state.ShotPhase, 1);
 
     // A falling bird gives nothing and is no miss; its countdown is not restarted.
-    world.Birds(Small, 3).Falling = 20;
+    world.birds(Small, 3).Falling = 20;
     ResolveShot(world, 13);
     EXPECT_EQ(state.Score, 45);
-    EXPECT_EQ(world.Birds(Small, 3).Falling, 20);
+    EXPECT_EQ(world.birds(Small, 3).Falling, 20);
     // A red value that is no bird (a stray blend) is no miss either.
     ResolveShot(world, 200);
     EXPECT_EQ(state.Score, 45);
@@ -60,7 +60,7 @@ TEST_F(ShootingTest, HitsScoreByGroupStartTheFallAndNeverCountTwice) {
     int falling = 0;
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g)
-            falling += world.Birds(g, i).Falling != 0;
+            falling += world.birds(g, i).Falling != 0;
     EXPECT_EQ(falling, 3);
 }
 

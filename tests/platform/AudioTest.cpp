@@ -18,12 +18,12 @@
 namespace kluvian {
 namespace {
 
-constexpr int Rate = 44100;
+constexpr int kRate = 44100;
 
 std::vector<short> Tone(double seconds, double hertz) {
-    std::vector<short> samples(std::size_t(seconds * Rate));
+    std::vector<short> samples(std::size_t(seconds * kRate));
     for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = short(8000 * std::sin(2 * 3.14159265 * hertz * double(i) / Rate));
+        samples[i] = short(8000 * std::sin(2 * 3.14159265 * hertz * double(i) / kRate));
     return samples;
 }
 
@@ -42,8 +42,8 @@ std::string Wav(double seconds, double hertz) {
     PutLe(bytes, 16, 4);
     PutLe(bytes, 1, 2);
     PutLe(bytes, 1, 2);
-    PutLe(bytes, Rate, 4);
-    PutLe(bytes, Rate * 2, 4);
+    PutLe(bytes, kRate, 4);
+    PutLe(bytes, kRate * 2, 4);
     PutLe(bytes, 2, 2);
     PutLe(bytes, 16, 2);
     bytes += "data";
@@ -56,7 +56,7 @@ std::string Wav(double seconds, double hertz) {
 // A mono MP3 of a sine tone, encoded with LAME.
 std::string Mp3(double seconds) {
     const std::unique_ptr<lame_global_flags, decltype(&lame_close)> lame(lame_init(), lame_close);
-    lame_set_in_samplerate(lame.get(), Rate);
+    lame_set_in_samplerate(lame.get(), kRate);
     lame_set_num_channels(lame.get(), 1);
     lame_set_mode(lame.get(), MONO);
     lame_set_brate(lame.get(), 64);
@@ -100,12 +100,12 @@ TEST(MediaPlayer, OpeningAMissingEmptyOrDamagedFileThrowsAndLeavesItClosed) {
     const test::TempDir dir;
     const AudioSystem audio;
     MediaPlayer player(audio);
-    const std::string good = dir.write("good.mp3", Mp3(0.3));
+    const std::string good = dir.Write("good.mp3", Mp3(0.3));
     const std::vector<std::string> bad = {
-        dir.file("missing.mp3"),
-        dir.write("empty.mp3", ""),
-        dir.write("damaged.mp3", std::string(4000, '\x5A')),
-        dir.write("cut.mp3", Mp3(0.3).substr(0, 3)),
+        dir.File("missing.mp3"),
+        dir.Write("empty.mp3", ""),
+        dir.Write("damaged.mp3", std::string(4000, '\x5A')),
+        dir.Write("cut.mp3", Mp3(0.3).substr(0, 3)),
     };
     for (const std::string& path : bad) {
         player.SetFileName(good);
@@ -126,7 +126,7 @@ TEST(MediaPlayer, PlaysAnMp3OnceFromTheStartAndStopsAndClosesSafely) {
     const test::TempDir dir;
     const AudioSystem audio;
     MediaPlayer player(audio);
-    player.SetFileName(dir.write("music.mp3", Mp3(0.25)));
+    player.SetFileName(dir.Write("music.mp3", Mp3(0.25)));
     player.Open();
     player.Play();
     EXPECT_TRUE(player.Playing());
@@ -139,7 +139,7 @@ TEST(MediaPlayer, PlaysAnMp3OnceFromTheStartAndStopsAndClosesSafely) {
 
     // Opening again, as every new game does, ends what was playing.
     player.Play();
-    player.SetFileName(dir.write("other.wav", Wav(2, 330)));
+    player.SetFileName(dir.Write("other.wav", Wav(2, 330)));
     player.Open();
     EXPECT_TRUE(player.IsOpen());
     EXPECT_FALSE(player.Playing());
@@ -155,22 +155,22 @@ TEST(ShotSound, ASecondShotCutsOffTheFirstOnItsChannel) {
     const AudioSystem audio;
     finishedOnShotChannel = 0;
     Mix_ChannelFinished([](int channel) {
-        if (channel == ShotSound::Channel)
+        if (channel == ShotSound::kChannel)
             ++finishedOnShotChannel;
     });
     ShotSound shot(audio);
-    const std::string first = dir.write("a.wav", Wav(2, 440));
-    const std::string second = dir.write("b.wav", Wav(2, 660));
+    const std::string first = dir.Write("a.wav", Wav(2, 440));
+    const std::string second = dir.Write("b.wav", Wav(2, 660));
 
     ASSERT_TRUE(shot.Play(first));
-    Mix_Chunk* const firstChunk = Mix_GetChunk(ShotSound::Channel);
+    Mix_Chunk* const firstChunk = Mix_GetChunk(ShotSound::kChannel);
     EXPECT_EQ(Mix_Playing(-1), 1);
     ASSERT_TRUE(shot.Play(first));
     EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_EQ(Mix_GetChunk(ShotSound::Channel), firstChunk);
+    EXPECT_EQ(Mix_GetChunk(ShotSound::kChannel), firstChunk);
     ASSERT_TRUE(shot.Play(second));
     EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_NE(Mix_GetChunk(ShotSound::Channel), firstChunk);
+    EXPECT_NE(Mix_GetChunk(ShotSound::kChannel), firstChunk);
     EXPECT_EQ(finishedOnShotChannel, 2);
     Mix_ChannelFinished(nullptr);
 }
@@ -179,18 +179,18 @@ TEST(ShotSound, IsSilentForAnUnreadableFileAndRereadsAChangedOne) {
     const test::TempDir dir;
     const AudioSystem audio;
     ShotSound shot(audio);
-    EXPECT_FALSE(shot.Play(dir.file("missing.wav")));
-    const std::string path = dir.write("shot.wav", "RIFF garbage");
+    EXPECT_FALSE(shot.Play(dir.File("missing.wav")));
+    const std::string path = dir.Write("shot.wav", "RIFF garbage");
     EXPECT_FALSE(shot.Play(path));
     EXPECT_EQ(Mix_Playing(-1), 0);
 
-    dir.write("shot.wav", Wav(0.5, 440));
+    dir.Write("shot.wav", Wav(0.5, 440));
     EXPECT_TRUE(shot.Play(path));
-    EXPECT_EQ(Mix_Playing(ShotSound::Channel), 1);
-    const Uint32 shortBytes = Mix_GetChunk(ShotSound::Channel)->alen;
-    dir.write("shot.wav", Wav(1.5, 440));
+    EXPECT_EQ(Mix_Playing(ShotSound::kChannel), 1);
+    const Uint32 shortBytes = Mix_GetChunk(ShotSound::kChannel)->alen;
+    dir.Write("shot.wav", Wav(1.5, 440));
     EXPECT_TRUE(shot.Play(path));
-    EXPECT_EQ(Mix_GetChunk(ShotSound::Channel)->alen, 3 * shortBytes);
+    EXPECT_EQ(Mix_GetChunk(ShotSound::kChannel)->alen, 3 * shortBytes);
 }
 
 } // namespace

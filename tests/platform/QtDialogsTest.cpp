@@ -17,7 +17,7 @@ namespace kluvian {
 namespace {
 
 // Runs act on the question box once it is open, and notes its buttons' texts.
-bool askAndAnswer(const QuestionButtons& buttons, const std::function<void(QMessageBox&)>& act,
+bool AskAndAnswer(const QuestionButtons& buttons, const std::function<void(QMessageBox&)>& act,
                   QStringList& texts) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -49,15 +49,15 @@ TEST(QtDialogs, AQuestionShowsItsOwnButtonsAndEscapeOrTheCloseBoxGiveTheEscapeAn
     };
 
     QStringList texts;
-    EXPECT_TRUE(askAndAnswer(tryAgain, escape, texts));
+    EXPECT_TRUE(AskAndAnswer(tryAgain, escape, texts));
     EXPECT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts.contains("Tak") && texts.contains("Nie")) << texts.join(',').toStdString();
-    EXPECT_TRUE(askAndAnswer(tryAgain, closeBox, texts));
-    EXPECT_FALSE(askAndAnswer(tryAgain, clickNie, texts));
-    EXPECT_TRUE(askAndAnswer(
+    EXPECT_TRUE(AskAndAnswer(tryAgain, closeBox, texts));
+    EXPECT_FALSE(AskAndAnswer(tryAgain, clickNie, texts));
+    EXPECT_TRUE(AskAndAnswer(
         tryAgain, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, texts));
-    EXPECT_FALSE(askAndAnswer({.yes = "Tak", .no = "Nie"}, escape, texts));
-    EXPECT_FALSE(askAndAnswer({.yes = "Tak", .no = "Nie"}, closeBox, texts));
+    EXPECT_FALSE(AskAndAnswer({.yes = "Tak", .no = "Nie"}, escape, texts));
+    EXPECT_FALSE(AskAndAnswer({.yes = "Tak", .no = "Nie"}, closeBox, texts));
 }
 
 } // namespace

@@ -17,17 +17,17 @@
 namespace kluvian {
 namespace {
 
-std::string readFile(const std::string& path) {
+std::string ContentsOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::size_t filesIn(const test::TempDir& dir) {
-    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.path()),
+std::size_t FilesIn(const test::TempDir& dir) {
+    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.Path()),
                                      std::filesystem::directory_iterator()));
 }
 
-std::string readAll(FileReader& file) {
+std::string ReadAll(FileReader& file) {
     std::string bytes;
     char buffer[7];
     while (const std::size_t got = file.Read(buffer, sizeof buffer))
@@ -35,73 +35,73 @@ std::string readAll(FileReader& file) {
     return bytes;
 }
 
-void replaceWith(const std::string& path, const std::string& bytes) {
+void ReplaceWith(const std::string& path, const std::string& bytes) {
     ReplaceFile(path, [&](FileReader*) { return Replacement{bytes}; });
 }
 
-int failureOf(const std::function<void()>& action) {
+int FailureOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const IoError& e) {
-        return e.code();
+        return e.Code();
     }
     return 0;
 }
 
 TEST(ReplaceFile, ALinkToSomethingOtherThanAFileIsReplacedItself) {
     const test::TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    std::filesystem::create_symlink("pipe", dir.file("table"));
-    ReplaceFile(dir.file("table"), [](FileReader* current) {
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("pipe", dir.File("table"));
+    ReplaceFile(dir.File("table"), [](FileReader* current) {
         EXPECT_EQ(current, nullptr); // nothing to read, and no wait for a writer
         return Replacement{"new"};
     });
-    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("table")));
-    EXPECT_EQ(readFile(dir.file("table")), "new");
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.File("table")));
+    EXPECT_EQ(ContentsOf(dir.File("table")), "new");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
 }
 
 TEST(ReplaceFile, AFailedReplacementLeavesThePreviousFileWholeAndNoTemporaryFile) {
     const test::TempDir dir;
-    const std::string path = dir.write("table", "previous");
+    const std::string path = dir.Write("table", "previous");
     const std::string big(8192, 'n');
     {
         const test::FileSizeLimit limit(4096);
-        EXPECT_EQ(failureOf([&] { replaceWith(path, big); }), IoError::DiskFull);
+        EXPECT_EQ(FailureOf([&] { ReplaceWith(path, big); }), IoError::DiskFull);
     }
-    EXPECT_EQ(readFile(path), "previous");
-    EXPECT_EQ(filesIn(dir), 1u);
+    EXPECT_EQ(ContentsOf(path), "previous");
+    EXPECT_EQ(FilesIn(dir), 1u);
 
     // A read-only folder: a file the user may not write stays; one they may write cannot be
     // kept under a second name there.
-    ::chmod(dir.path().c_str(), 0555);
+    ::chmod(dir.Path().c_str(), 0555);
     for (const mode_t mode : {0644, 0666}) {
         ::chmod(path.c_str(), mode);
         const test::UnprivilegedFiles unprivileged;
-        EXPECT_EQ(failureOf([&] {
+        EXPECT_EQ(FailureOf([&] {
                       ReplaceFile(path, [&](FileReader*) { return Replacement{big, true}; });
                   }),
                   IoError::AccessDenied);
     }
-    ::chmod(dir.path().c_str(), 0700);
-    EXPECT_EQ(readFile(path), "previous");
-    EXPECT_EQ(filesIn(dir), 1u);
+    ::chmod(dir.Path().c_str(), 0700);
+    EXPECT_EQ(ContentsOf(path), "previous");
+    EXPECT_EQ(FilesIn(dir), 1u);
 }
 
 TEST(ReplaceFile, DecidesFromThePresentFileAndTakesTurnsWithOtherReplacements) {
     const test::TempDir dir;
-    const std::string path = dir.write("count", "0");
+    const std::string path = dir.Write("count", "0");
     ReplaceFile(path, [](FileReader* current) {
-        EXPECT_EQ(readAll(*current), "0");
+        EXPECT_EQ(ReadAll(*current), "0");
         return Replacement{"0", true};
     });
-    EXPECT_EQ(readFile(path + ".old"), "0");
+    EXPECT_EQ(ContentsOf(path + ".old"), "0");
 
     // Each replacement adds one to what the one before it wrote: none is lost.
     const auto count = [&] {
         for (int k = 0; k < 50; ++k)
             ReplaceFile(path, [](FileReader* current) {
-                const int was = std::stoi(readAll(*current));
+                const int was = std::stoi(ReadAll(*current));
                 std::this_thread::yield();
                 return Replacement{std::to_string(was + 1)};
             });
@@ -109,23 +109,23 @@ TEST(ReplaceFile, DecidesFromThePresentFileAndTakesTurnsWithOtherReplacements) {
     std::thread other(count);
     count();
     other.join();
-    EXPECT_EQ(readFile(path), "100");
+    EXPECT_EQ(ContentsOf(path), "100");
 
     // A file the user may write but not read is handed over all the same, whether it is
     // replaced through the temporary or, in a read-only folder, written in place.
     for (const mode_t folder : {0777, 0555}) {
         ::chmod(path.c_str(), 0222);
-        ::chmod(dir.path().c_str(), folder);
+        ::chmod(dir.Path().c_str(), folder);
         {
             const test::UnprivilegedFiles unprivileged;
             ReplaceFile(path, [](FileReader* current) {
-                EXPECT_EQ(failureOf([&] { readAll(*current); }), IoError::AccessDenied);
+                EXPECT_EQ(FailureOf([&] { ReadAll(*current); }), IoError::AccessDenied);
                 return Replacement{"written"};
             });
         }
-        ::chmod(dir.path().c_str(), 0700);
-        EXPECT_EQ(readFile(path), "written");
-        replaceWith(path, "0");
+        ::chmod(dir.Path().c_str(), 0700);
+        EXPECT_EQ(ContentsOf(path), "written");
+        ReplaceWith(path, "0");
     }
 }
 
@@ -133,18 +133,18 @@ TEST(SafeFile, NeverFollowsALinkOfSomeoneElses) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a link to another user takes root";
     const test::TempDir dir;
-    const std::string mine = dir.write("mine", "the player's own");
-    std::filesystem::create_symlink(mine, dir.file("theirs"));
-    ASSERT_EQ(::lchown(dir.file("theirs").c_str(), 4242, 4242), 0);
-    std::filesystem::create_symlink("theirs", dir.file("chain")); // root's, to theirs
+    const std::string mine = dir.Write("mine", "the player's own");
+    std::filesystem::create_symlink(mine, dir.File("theirs"));
+    ASSERT_EQ(::lchown(dir.File("theirs").c_str(), 4242, 4242), 0);
+    std::filesystem::create_symlink("theirs", dir.File("chain")); // root's, to theirs
 
     for (const char* name : {"theirs", "chain"}) {
         SCOPED_TRACE(name);
-        const std::string path = dir.file(name);
+        const std::string path = dir.File(name);
         EXPECT_TRUE(HasForeignLink(path));
-        EXPECT_EQ(failureOf([&] { ReadFile(path, [](FileReader&) { ADD_FAILURE(); }); }),
+        EXPECT_EQ(FailureOf([&] { ReadFile(path, [](FileReader&) { ADD_FAILURE(); }); }),
                   IoError::AccessDenied);
-        EXPECT_EQ(failureOf([&] {
+        EXPECT_EQ(FailureOf([&] {
                       ReplaceFile(path, [](FileReader*) -> Replacement {
                           ADD_FAILURE() << "nothing is read through the link";
                           return {};
@@ -152,16 +152,16 @@ TEST(SafeFile, NeverFollowsALinkOfSomeoneElses) {
                   }),
                   IoError::AccessDenied);
     }
-    EXPECT_EQ(readFile(mine), "the player's own");
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("theirs")));
+    EXPECT_EQ(ContentsOf(mine), "the player's own");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("theirs")));
 
     // The player's own links (and root's) are followed.
-    std::filesystem::create_symlink("mine", dir.file("own"));
-    EXPECT_FALSE(HasForeignLink(dir.file("own")));
+    std::filesystem::create_symlink("mine", dir.File("own"));
+    EXPECT_FALSE(HasForeignLink(dir.File("own")));
     EXPECT_FALSE(HasForeignLink(mine));
-    replaceWith(dir.file("own"), "replaced");
-    EXPECT_EQ(readFile(mine), "replaced");
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("own")));
+    ReplaceWith(dir.File("own"), "replaced");
+    EXPECT_EQ(ContentsOf(mine), "replaced");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("own")));
 }
 
 } // namespace

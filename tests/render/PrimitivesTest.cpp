@@ -13,7 +13,7 @@ using test::Rgba;
 
 class Primitives : public ::testing::Test {
 protected:
-    test::GLTestContext gl{800, 600};
+    test::GLTestContext gl_{800, 600};
 
     void SetUp() override {
         glClearColor(0, 0, 0, 1);
@@ -23,16 +23,16 @@ protected:
         glEnable(GL_TEXTURE_2D);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
-    Rgba at(int x, int y) { return gl.pixel(x, y); }
+    Rgba At(int x, int y) { return gl_.Pixel(x, y); }
 };
 
 TEST_F(Primitives, WorldFrameGrowsLeftAndUpAndStretchesOverTheClient) {
     glDisable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     DrawSprite(false, 0, 0, 10); // world 0..10 is the bottom-right corner
-    EXPECT_EQ(at(795, 595), (Rgba{255, 255, 255, 255}));
-    EXPECT_EQ(at(785, 595), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(at(795, 585), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(795, 595), (Rgba{255, 255, 255, 255}));
+    EXPECT_EQ(At(785, 595), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(795, 585), (Rgba{0, 0, 0, 255}));
 
     test::GLTestContext wide{1600, 300};
     SetWorldProjection(1600, 300);
@@ -40,20 +40,20 @@ TEST_F(Primitives, WorldFrameGrowsLeftAndUpAndStretchesOverTheClient) {
     glClear(GL_COLOR_BUFFER_BIT);
     glColor3f(1, 1, 1);
     DrawSprite(false, 0, 0, 10); // stretched: 20 pixels wide, 5 high
-    EXPECT_EQ(wide.pixel(1581, 296)[0], 255);
-    EXPECT_EQ(wide.pixel(1578, 296)[0], 0);
-    EXPECT_EQ(wide.pixel(1590, 293)[0], 0);
+    EXPECT_EQ(wide.Pixel(1581, 296)[0], 255);
+    EXPECT_EQ(wide.Pixel(1578, 296)[0], 0);
+    EXPECT_EQ(wide.Pixel(1590, 293)[0], 0);
 }
 
 TEST_F(Primitives, MirroredSpriteIsTheUnmirroredOneFlippedLeftToRight) {
     const GLuint texture = test::LeftRedRightGreen();
     glColor3f(1, 1, 1);
     DrawSprite(false, 400, 300, 100); // screen x 300..400, y 200..300
-    EXPECT_EQ(at(310, 250), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(at(390, 250), (Rgba{0, 255, 0, 255}));
+    EXPECT_EQ(At(310, 250), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(At(390, 250), (Rgba{0, 255, 0, 255}));
     DrawSprite(true, 400, 300, 100);
-    EXPECT_EQ(at(310, 250), (Rgba{0, 255, 0, 255}));
-    EXPECT_EQ(at(390, 250), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(At(310, 250), (Rgba{0, 255, 0, 255}));
+    EXPECT_EQ(At(390, 250), (Rgba{255, 0, 0, 255}));
     glDeleteTextures(1, &texture);
 }
 
@@ -62,19 +62,19 @@ TEST_F(Primitives, ScoreLineGlyphsStartAtTheLeftEdgeAndAdvanceByHalfACell) {
     DrawFontText(font, "AB ", 815, 565, 30, 1, 1, 1);
     // Glyph j covers 15 (j - 1) .. 15 (j - 1) + 30 from the left, 5 .. 35 from the top; a
     // later glyph covers the earlier one where they overlap.
-    EXPECT_EQ(at(1, 6)[0], 'A');
-    EXPECT_EQ(at(14, 34)[0], 'A');
-    EXPECT_EQ(at(16, 20)[0], 'B');
-    EXPECT_EQ(at(31, 20)[0], ' '); // the space draws its cell like any other glyph
-    EXPECT_EQ(at(59, 20)[0], ' ');
-    EXPECT_EQ(at(61, 20), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(at(20, 3), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(at(20, 37), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(1, 6)[0], 'A');
+    EXPECT_EQ(At(14, 34)[0], 'A');
+    EXPECT_EQ(At(16, 20)[0], 'B');
+    EXPECT_EQ(At(31, 20)[0], ' '); // the space draws its cell like any other glyph
+    EXPECT_EQ(At(59, 20)[0], ' ');
+    EXPECT_EQ(At(61, 20), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(20, 3), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(20, 37), (Rgba{0, 0, 0, 255}));
     // GL_MODULATE: the text colour multiplies the glyph.
     DrawFontText(font, "\xff", 815, 300, 30, 0, 1, 0);
-    EXPECT_EQ(at(20, 280), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(20, 280), (Rgba{0, 0, 0, 255}));
     DrawFontText(font, "\x10", 815, 300, 30, 0.5f, 1, 0);
-    const Rgba modulated = at(20, 280);
+    const Rgba modulated = At(20, 280);
     EXPECT_NEAR(modulated[0], 8, 1);
     EXPECT_EQ(modulated[1], 255 - 16);
     glDeleteTextures(1, &font);

@@ -26,57 +26,57 @@ GLuint TwoTone(Rgba left, Rgba right) {
 
 class Scene : public ::testing::Test {
 protected:
-    test::GLTestContext gl{800, 600};
-    FakeClock clock;
-    World world{clock};
-    VisibleParts parts; // none measured: every texture drawn whole
+    test::GLTestContext gl_{800, 600};
+    FakeClock clock_;
+    World world_{clock_};
+    VisibleParts parts_; // none measured: every texture drawn whole
 
     void SetUp() override {
         for (int g = 0; g < kGroups; ++g)
             for (int i = 0; i < kBirdsPerGroup; ++i) {
-                TChicken& bird = world.Birds(g, i);
+                TChicken& bird = world_.birds(g, i);
                 bird.Id = kFirstId[std::size_t(g)] + i;
                 bird.Size = kBirdSize[std::size_t(g)];
                 bird.X = -1000; // parked outside the view
                 bird.Y = -1000;
             }
-        world.State.Running = true;
+        world_.state.Running = true;
         // Black scenery and an invisible font unless a test says otherwise: texture name 0
         // would draw plain white quads.
-        world.Textures.BackLayerTex.fill(SolidTexture({0, 0, 0, 255}));
-        world.Textures.FrontLayerTex.fill(SolidTexture({0, 0, 0, 0}));
-        world.Textures.FontTex = SolidTexture({0, 0, 0, 0});
+        world_.textures.BackLayerTex.fill(SolidTexture({0, 0, 0, 255}));
+        world_.textures.FrontLayerTex.fill(SolidTexture({0, 0, 0, 0}));
+        world_.textures.FontTex = SolidTexture({0, 0, 0, 0});
     }
 
-    void render(bool pick = false) {
+    void Render(bool pick = false) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         SetWorldProjection(800, 600);
         LoadWorldModelView();
-        DrawScene(world, pick, {"0 FPS", "Wynik: -5", "Czas: 90"}, parts);
+        DrawScene(world_, pick, {"0 FPS", "Wynik: -5", "Czas: 90"}, parts_);
     }
-    Rgba at(int x, int y) { return gl.pixel(x, y); }
-    TChicken& bird(int group, int i) { return world.Birds(group, i); }
+    Rgba At(int x, int y) { return gl_.Pixel(x, y); }
+    TChicken& Bird(int group, int i) { return world_.birds(group, i); }
 };
 
 TEST_F(Scene, BackgroundTilesAreMirroredAndFollowBackScroll) {
-    auto& tex = world.Textures;
+    auto& tex = world_.textures;
     tex.BackLayerTex = {TwoTone({10, 0, 0, 255}, {11, 0, 0, 255}),
                         TwoTone({20, 0, 0, 255}, {21, 0, 0, 255}),
                         TwoTone({30, 0, 0, 255}, {31, 0, 0, 255})};
-    render();
+    Render();
     // Tile 0 fills the view; the picture's left half shows on the right of the screen.
-    EXPECT_EQ(at(700, 300)[0], 10);
-    EXPECT_EQ(at(100, 300)[0], 11);
-    EXPECT_EQ(at(100, 2)[0], 11); // only the lower three quarters of a tile are in view
-    world.State.BackScroll = -1600;
-    render();
-    EXPECT_EQ(at(700, 300)[0], 30);
-    EXPECT_EQ(at(100, 300)[0], 31);
-    world.State.BackScroll = -400; // half of tile 0 and half of tile 1
-    render();
-    EXPECT_EQ(at(700, 300)[0], 11);
-    EXPECT_EQ(at(100, 300)[0], 20);
+    EXPECT_EQ(At(700, 300)[0], 10);
+    EXPECT_EQ(At(100, 300)[0], 11);
+    EXPECT_EQ(At(100, 2)[0], 11); // only the lower three quarters of a tile are in view
+    world_.state.BackScroll = -1600;
+    Render();
+    EXPECT_EQ(At(700, 300)[0], 30);
+    EXPECT_EQ(At(100, 300)[0], 31);
+    world_.state.BackScroll = -400; // half of tile 0 and half of tile 1
+    Render();
+    EXPECT_EQ(At(700, 300)[0], 11);
+    EXPECT_EQ(At(100, 300)[0], 20);
 }
 
 TEST_F(Scene, ATileEdgeNeverTakesTheColourOfTheOppositeEdge) {
@@ -86,15 +86,15 @@ TEST_F(Scene, ATileEdgeNeverTakesTheColourOfTheOppositeEdge) {
     });
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    world.Textures.BackLayerTex.fill(tile);
-    render();
+    world_.textures.BackLayerTex.fill(tile);
+    Render();
     // The view's right and bottom edges are the tile's first column and first row.
-    EXPECT_EQ(at(799, 300), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(at(400, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(799, 300), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(At(400, 0), (Rgba{0, 0, 0, 255}));
 }
 
 TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
-    auto& tex = world.Textures;
+    auto& tex = world_.textures;
     const GLuint grey = SolidTexture({100, 100, 100, 255});
     // Opaque in its lower half (t below 0.5: world y 0..300), clear above.
     const GLuint ground = MakeTexture(1, 2, [](int, int row) {
@@ -104,72 +104,72 @@ TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
     tex.BirdFrameTex[Small].fill(grey);
     tex.BirdFrameTex[Medium].fill(grey);
     tex.BirdFrameTex[Big].fill(SolidTexture({200, 200, 200, 255}));
-    bird(Small, 0).X = 700, bird(Small, 0).Y = 100;   // screen x 75..100, y 475..500
-    bird(Medium, 3).X = 500, bird(Medium, 3).Y = 400; // above the ground: visible
-    bird(Big, 9).X = 300, bird(Big, 9).Y = 100;       // screen x 455..500
-    render();
-    EXPECT_EQ(at(88, 488), (Rgba{50, 50, 50, 255}));
-    EXPECT_EQ(at(282, 182), (Rgba{100, 100, 100, 255}));
-    EXPECT_EQ(at(478, 478), (Rgba{200, 200, 200, 255}));
-    EXPECT_EQ(at(600, 100), kBlack); // clear foreground over an empty background
+    Bird(Small, 0).X = 700, Bird(Small, 0).Y = 100;   // screen x 75..100, y 475..500
+    Bird(Medium, 3).X = 500, Bird(Medium, 3).Y = 400; // above the ground: visible
+    Bird(Big, 9).X = 300, Bird(Big, 9).Y = 100;       // screen x 455..500
+    Render();
+    EXPECT_EQ(At(88, 488), (Rgba{50, 50, 50, 255}));
+    EXPECT_EQ(At(282, 182), (Rgba{100, 100, 100, 255}));
+    EXPECT_EQ(At(478, 478), (Rgba{200, 200, 200, 255}));
+    EXPECT_EQ(At(600, 100), kBlack); // clear foreground over an empty background
 }
 
 TEST_F(Scene, LivingBirdsFacingLeftAreMirroredAndFallingOnesUseTheirPicture) {
-    auto& tex = world.Textures;
+    auto& tex = world_.textures;
     tex.BirdFrameTex[Big][2] = TwoTone({255, 0, 0, 255}, {0, 255, 0, 255});
     tex.FallingTex[Big] = SolidTexture({0, 0, 255, 255});
-    TChicken& b = bird(Big, 0);
+    TChicken& b = Bird(Big, 0);
     b.X = 400, b.Y = 300, b.Frame = 2, b.DX = -3; // flies right on the screen: as drawn
-    render();
-    EXPECT_EQ(at(360, 280)[0], 255); // picture's left on the left
-    EXPECT_EQ(at(395, 280)[1], 255);
+    Render();
+    EXPECT_EQ(At(360, 280)[0], 255); // picture's left on the left
+    EXPECT_EQ(At(395, 280)[1], 255);
     b.DX = 3; // towards higher X: leftwards on the screen, mirrored
-    render();
-    EXPECT_EQ(at(360, 280)[1], 255);
-    EXPECT_EQ(at(395, 280)[0], 255);
+    Render();
+    EXPECT_EQ(At(360, 280)[1], 255);
+    EXPECT_EQ(At(395, 280)[0], 255);
     b.Falling = 30;
-    render();
-    EXPECT_EQ(at(360, 280), (Rgba{0, 0, 255, 255}));
-    EXPECT_EQ(at(395, 280), (Rgba{0, 0, 255, 255}));
+    Render();
+    EXPECT_EQ(At(360, 280), (Rgba{0, 0, 255, 255}));
+    EXPECT_EQ(At(395, 280), (Rgba{0, 0, 255, 255}));
 }
 
 TEST_F(Scene, MagazineShowsOneCartridgePerRound) {
-    world.Textures.AmmoTex = SolidTexture({255, 255, 255, 255});
-    world.State.Ammo = 8;
-    render();
+    world_.textures.AmmoTex = SolidTexture({255, 255, 255, 255});
+    world_.state.Ammo = 8;
+    Render();
     // Icon i spans 762 - 30 (i - 1) .. 890 - 30 (i - 1) from the left, 472 .. 600 from the top.
-    EXPECT_EQ(at(553, 500)[0], 255);
-    EXPECT_EQ(at(550, 500), kBlack);
-    EXPECT_EQ(at(799, 473)[0], 255);
-    EXPECT_EQ(at(799, 470), kBlack);
-    world.State.Ammo = 1;
-    render();
-    EXPECT_EQ(at(763, 500)[0], 255);
-    EXPECT_EQ(at(760, 500), kBlack);
-    world.State.Ammo = 0;
-    render();
-    EXPECT_EQ(at(790, 590), kBlack);
+    EXPECT_EQ(At(553, 500)[0], 255);
+    EXPECT_EQ(At(550, 500), kBlack);
+    EXPECT_EQ(At(799, 473)[0], 255);
+    EXPECT_EQ(At(799, 470), kBlack);
+    world_.state.Ammo = 1;
+    Render();
+    EXPECT_EQ(At(763, 500)[0], 255);
+    EXPECT_EQ(At(760, 500), kBlack);
+    world_.state.Ammo = 0;
+    Render();
+    EXPECT_EQ(At(790, 590), kBlack);
 }
 
 TEST_F(Scene, HeadUpTextsSitInTheirCornersInTheirColours) {
-    world.Textures.FontTex = test::NumberedFont();
-    world.State.ScoreColor = {1, 1, 1};
-    world.State.TimeColor = {1, 0, 0};
-    world.State.FpsColor = {1, 1, 0};
-    render();
+    world_.textures.FontTex = test::NumberedFont();
+    world_.state.ScoreColor = {1, 1, 1};
+    world_.state.TimeColor = {1, 0, 0};
+    world_.state.FpsColor = {1, 1, 0};
+    Render();
     // "Wynik: -5": glyph j from 15 j - 15 to 15 j + 15, 5 .. 35 from the top.
-    EXPECT_EQ(at(2, 20)[0], 'W');
-    EXPECT_EQ(at(110, 20)[0], '-'); // glyph 8 covers 105 .. 135, the last one beyond 120
-    EXPECT_EQ(at(130, 20)[0], '5');
-    EXPECT_EQ(at(151, 20), kBlack);
+    EXPECT_EQ(At(2, 20)[0], 'W');
+    EXPECT_EQ(At(110, 20)[0], '-'); // glyph 8 covers 105 .. 135, the last one beyond 120
+    EXPECT_EQ(At(130, 20)[0], '5');
+    EXPECT_EQ(At(151, 20), kBlack);
     // "Czas: 90" one line lower, red only.
-    EXPECT_EQ(at(2, 50), (Rgba{'C', 0, 0, 255}));
-    EXPECT_EQ(at(2, 66), kBlack);
+    EXPECT_EQ(At(2, 50), (Rgba{'C', 0, 0, 255}));
+    EXPECT_EQ(At(2, 66), kBlack);
     // "0 FPS": glyph j spans 730 + 10 j .. 750 + 10 j, 578 .. 598 from the top.
-    EXPECT_EQ(at(741, 590), (Rgba{'0', 255 - '0', 0, 255}));
-    EXPECT_EQ(at(795, 590)[0], 'S');
-    EXPECT_EQ(at(738, 590), kBlack);
-    EXPECT_EQ(at(760, 576), kBlack);
+    EXPECT_EQ(At(741, 590), (Rgba{'0', 255 - '0', 0, 255}));
+    EXPECT_EQ(At(795, 590)[0], 'S');
+    EXPECT_EQ(At(738, 590), kBlack);
+    EXPECT_EQ(At(760, 576), kBlack);
 }
 
 TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
@@ -178,14 +178,14 @@ TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     DrawCrosshair(400, 100, 1.0f, cursor, {800, 600, 1.0});
-    EXPECT_EQ(at(369, 100)[0], 255);
-    EXPECT_EQ(at(430, 131)[0], 255);
-    EXPECT_EQ(at(366, 100), kBlack);
-    EXPECT_EQ(at(400, 134), kBlack);
+    EXPECT_EQ(At(369, 100)[0], 255);
+    EXPECT_EQ(At(430, 131)[0], 255);
+    EXPECT_EQ(At(366, 100), kBlack);
+    EXPECT_EQ(At(400, 134), kBlack);
     glClear(GL_COLOR_BUFFER_BIT); // 128 pixels, turned by 90 degrees: still a square
     DrawCrosshair(400, 100, 2.0f, cursor, {800, 600, 1.0});
-    EXPECT_EQ(at(338, 100)[0], 255);
-    EXPECT_EQ(at(334, 100), kBlack);
+    EXPECT_EQ(At(338, 100)[0], 255);
+    EXPECT_EQ(At(334, 100), kBlack);
 }
 
 TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
@@ -203,39 +203,39 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
     for (int y = 3; y < 22; ++y)
         for (int x = 10; x < 15; ++x)
             paint(cartridge, x, y, 250, 180);
-    auto& tex = world.Textures;
+    auto& tex = world_.textures;
     tex.BackLayerTex.fill(SolidTexture({20, 60, 120, 255}));
     tex.FrontLayerTex.fill(UploadTexture(64, 64, GL_RGBA, layer.pixels.data()));
     tex.AmmoTex = UploadTexture(32, 32, GL_RGBA, cartridge.pixels.data());
-    world.State.Ammo = 8;
-    world.State.FrontScroll = -150.5;
+    world_.state.Ammo = 8;
+    world_.state.FrontScroll = -150.5;
     const auto picture = [&] {
-        render();
-        QImage image = gl.framebuffer().toImage();
+        Render();
+        QImage image = gl_.Framebuffer().toImage();
         return image;
     };
     const QImage whole = picture();
-    parts.Set(tex.FrontLayerTex[0], MeasureVisiblePart(layer));
-    parts.Set(tex.AmmoTex, MeasureVisiblePart(cartridge));
-    ASSERT_LT(parts.Of(tex.FrontLayerTex[0]).t1, 0.5f); // most of the tile is left out
-    ASSERT_LT(parts.Of(tex.AmmoTex).s1 - parts.Of(tex.AmmoTex).s0, 0.5f);
+    parts_.Set(tex.FrontLayerTex[0], MeasureVisiblePart(layer));
+    parts_.Set(tex.AmmoTex, MeasureVisiblePart(cartridge));
+    ASSERT_LT(parts_.Of(tex.FrontLayerTex[0]).t1, 0.5f); // most of the tile is left out
+    ASSERT_LT(parts_.Of(tex.AmmoTex).s1 - parts_.Of(tex.AmmoTex).s0, 0.5f);
     EXPECT_EQ(picture(), whole);
 }
 
 TEST_F(Scene, PickingPassPaintsEachBirdInItsIdAndNothingElse) {
-    world.Textures.BackLayerTex.fill(SolidTexture({90, 90, 90, 255}));
-    world.Textures.FrontLayerTex.fill(SolidTexture({90, 90, 90, 255}));
-    world.Textures.AmmoTex = SolidTexture({90, 90, 90, 255});
-    world.State.Ammo = 8;
-    bird(Medium, 4).X = 400, bird(Medium, 4).Y = 300;
-    bird(Big, 7).X = 420, bird(Big, 7).Y = 300; // overlaps the medium bird
-    bird(Small, 2).X = 100, bird(Small, 2).Y = 50, bird(Small, 2).Falling = 20;
-    render(true);
-    EXPECT_EQ(at(390, 290), (Rgba{24, 1, 1, 255})); // medium bird alone
-    EXPECT_EQ(at(375, 290), (Rgba{37, 1, 1, 255})); // overlap: the big bird wins
-    EXPECT_EQ(at(690, 540), (Rgba{12, 1, 1, 255})); // falling bird, behind the ground
-    EXPECT_EQ(at(10, 10), kBlack);                  // no scenery, no texts
-    EXPECT_EQ(at(790, 590), kBlack);                // no magazine
+    world_.textures.BackLayerTex.fill(SolidTexture({90, 90, 90, 255}));
+    world_.textures.FrontLayerTex.fill(SolidTexture({90, 90, 90, 255}));
+    world_.textures.AmmoTex = SolidTexture({90, 90, 90, 255});
+    world_.state.Ammo = 8;
+    Bird(Medium, 4).X = 400, Bird(Medium, 4).Y = 300;
+    Bird(Big, 7).X = 420, Bird(Big, 7).Y = 300; // overlaps the medium bird
+    Bird(Small, 2).X = 100, Bird(Small, 2).Y = 50, Bird(Small, 2).Falling = 20;
+    Render(true);
+    EXPECT_EQ(At(390, 290), (Rgba{24, 1, 1, 255})); // medium bird alone
+    EXPECT_EQ(At(375, 290), (Rgba{37, 1, 1, 255})); // overlap: the big bird wins
+    EXPECT_EQ(At(690, 540), (Rgba{12, 1, 1, 255})); // falling bird, behind the ground
+    EXPECT_EQ(At(10, 10), kBlack);                  // no scenery, no texts
+    EXPECT_EQ(At(790, 590), kBlack);                // no magazine
 }
 
 } // namespace

@@ -27,11 +27,11 @@ struct Fixture {
 
     explicit Fixture(std::string_view file = {}) {
         if (!file.empty())
-            dir.write("wynik.ok", file);
+            dir.Write("wynik.ok", file);
         table = std::make_unique<TFWynik>(
-            dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
+            dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
     }
-    void endGame(std::int32_t score) {
+    void PlayTo(std::int32_t score) {
         EndGame(score, *table, dialogs, [this] {
             ++shows;
             table->show();
@@ -42,7 +42,7 @@ struct Fixture {
 TEST(EndGame, AScoreNotAboveTheTenthRowGetsTheConsolationOnly) {
     for (const std::int32_t score : {0, -5}) {
         Fixture f;
-        f.endGame(score);
+        f.PlayTo(score);
         ASSERT_EQ(f.dialogs.shown.size(), 1u);
         EXPECT_EQ(f.dialogs.shown[0].kind, RecordingDialogs::Kind::Message);
         EXPECT_EQ(f.dialogs.shown[0].caption, "");
@@ -54,9 +54,9 @@ TEST(EndGame, AScoreNotAboveTheTenthRowGetsTheConsolationOnly) {
     ScoreGrid equal = DefaultScoreTable();
     equal.SetCell(3, 10, " -$A");
     Fixture f(GridFileBytes(equal));
-    f.endGame(-10);
-    EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{kConsolation});
-    f.endGame(-9);
+    f.PlayTo(-10);
+    EXPECT_EQ(f.dialogs.MessageTexts(), std::vector<std::string>{kConsolation});
+    f.PlayTo(-9);
     EXPECT_EQ(f.dialogs.shown.back().kind, RecordingDialogs::Kind::Text);
 }
 
@@ -64,7 +64,7 @@ TEST(EndGame, ARecordAsksForANameAndRanksItWithDateAndScore) {
     Fixture f;
     f.dialogs.textAnswers.push_back("Zażółć");
     const QString before = RecordDate(QDate::currentDate(), QLocale::system());
-    f.endGame(7);
+    f.PlayTo(7);
     const QString after = RecordDate(QDate::currentDate(), QLocale::system());
     ASSERT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.dialogs.shown[0].kind, RecordingDialogs::Kind::Text);
@@ -97,12 +97,12 @@ TEST(EndGame, TheDateIsNumericWithoutARegionalSettingAndTheUsersOwnOtherwise) {
 TEST(EndGame, AnEmptyNameIsEnteredAndCancelChangesNothing) {
     Fixture f;
     f.dialogs.textAnswers.push_back(std::nullopt);
-    f.endGame(100);
+    f.PlayTo(100);
     EXPECT_EQ(f.table->Grid(), DefaultScoreTable());
     EXPECT_EQ(f.shows, 0);
 
     f.dialogs.textAnswers.push_back("");
-    f.endGame(100);
+    f.PlayTo(100);
     EXPECT_EQ(f.table->Grid().Cell(1, 1), "");
     EXPECT_EQ(f.table->Grid().Cell(3, 1), "100");
     EXPECT_FALSE(f.table->Grid().Cell(2, 1).empty());
@@ -110,7 +110,7 @@ TEST(EndGame, AnEmptyNameIsEnteredAndCancelChangesNothing) {
 
     // A line break cannot reach a cell and shift the saved file; names stay within 255.
     f.dialogs.textAnswers.push_back("a\nb\rc" + std::string(300, 'x'));
-    f.endGame(200);
+    f.PlayTo(200);
     EXPECT_EQ(f.table->Grid().Cell(1, 1), "a?b?c" + std::string(250, 'x'));
 }
 
@@ -120,7 +120,7 @@ TEST(EndGame, ADamagedTenthRowIsAnErrorAndNoDialog) {
     // Ranked as 0, it stays below the positive scores after loading.
     Fixture f(GridFileBytes(damaged));
     ASSERT_EQ(f.table->Grid().Cell(3, 10), "ten");
-    f.endGame(1000);
+    f.PlayTo(1000);
     ASSERT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.dialogs.shown[0].text, "'ten' is not a valid integer value.");
     EXPECT_EQ(f.dialogs.shown[0].icon, DialogIcon::Error);
@@ -129,8 +129,8 @@ TEST(EndGame, ADamagedTenthRowIsAnErrorAndNoDialog) {
     // A table of one row is completed with the default rows, so a record can be entered.
     Fixture small("4\r\n");
     small.dialogs.textAnswers.push_back("Ola");
-    small.endGame(1000);
-    EXPECT_TRUE(small.dialogs.messageTexts().empty());
+    small.PlayTo(1000);
+    EXPECT_TRUE(small.dialogs.MessageTexts().empty());
     EXPECT_EQ(small.table->Grid().Cell(1, 1), "Ola");
 }
 
@@ -139,13 +139,13 @@ TEST(EndGame, AnOpenTableChangesInPlaceAndStaysVisible) {
     f.table->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.table.get()));
     f.dialogs.textAnswers.push_back("Ola");
-    f.endGame(9);
+    f.PlayTo(9);
     EXPECT_TRUE(f.table->isVisible());
     EXPECT_EQ(f.table->G2->model()->index(1, 1).data().toString(), "Ola");
     EXPECT_EQ(f.table->G2->model()->index(1, 3).data().toString(), "9");
     // A second qualifying game overwrites whatever is tenth now.
     f.dialogs.textAnswers.push_back("Ela");
-    f.endGame(2);
+    f.PlayTo(2);
     const ScoreGrid& grid = f.table->Grid();
     EXPECT_EQ(grid.Cell(1, 9) + grid.Cell(1, 10),
               grid.Cell(1, 9) == "Ela" ? "ElaAnonim8" : "Anonim8Ela");

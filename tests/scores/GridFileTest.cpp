@@ -15,21 +15,21 @@
 namespace kluvian {
 namespace {
 
-std::string readFile(const std::string& path) {
+std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::size_t filesIn(const test::TempDir& dir) {
-    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.path()),
+std::size_t FilesIn(const test::TempDir& dir) {
+    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.Path()),
                                      std::filesystem::directory_iterator()));
 }
 
-int loadFailure(ScoreGrid& grid, const std::string& path) {
+int LoadFailure(ScoreGrid& grid, const std::string& path) {
     try {
         LoadGrid(grid, path);
     } catch (const IoError& e) {
-        return e.code();
+        return e.Code();
     }
     return 0;
 }
@@ -44,18 +44,18 @@ const std::string kDefaultFile =
 
 TEST(SaveGrid, WritesTheDefaultTableAs46LinesOf215BytesAndNoTemporaryFile) {
     const test::TempDir dir;
-    SaveGrid(DefaultScoreTable(), dir.file("wynik.ok"));
-    const std::string bytes = readFile(dir.file("wynik.ok"));
+    SaveGrid(DefaultScoreTable(), dir.File("wynik.ok"));
+    const std::string bytes = ReadFile(dir.File("wynik.ok"));
     EXPECT_EQ(bytes, kDefaultFile);
     EXPECT_EQ(bytes.size(), 215u);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 46);
-    EXPECT_EQ(filesIn(dir), 1u);
+    EXPECT_EQ(FilesIn(dir), 1u);
     // Saving over an existing file replaces it whole.
     ScoreGrid small(2, 2);
     small.SetCell(1, 1, "x");
-    SaveGrid(small, dir.file("wynik.ok"));
-    EXPECT_EQ(readFile(dir.file("wynik.ok")), "2\r\n2\r\n\r\n\r\n\r\nx\r\n");
-    EXPECT_EQ(filesIn(dir), 1u);
+    SaveGrid(small, dir.File("wynik.ok"));
+    EXPECT_EQ(ReadFile(dir.File("wynik.ok")), "2\r\n2\r\n\r\n\r\n\r\nx\r\n");
+    EXPECT_EQ(FilesIn(dir), 1u);
 }
 
 TEST(LoadGrid, ReadsBackWhatSaveGridWroteBytesIncluded) {
@@ -65,9 +65,9 @@ TEST(LoadGrid, ReadsBackWhatSaveGridWroteBytesIncluded) {
     grid.SetCell(2, 3, "2024-01-31");
     grid.SetCell(3, 3, "-17");
     grid.SetCell(1, 4, "");
-    SaveGrid(grid, dir.file("wynik.ok"));
+    SaveGrid(grid, dir.File("wynik.ok"));
     ScoreGrid loaded(4, 11);
-    LoadGrid(loaded, dir.file("wynik.ok"));
+    LoadGrid(loaded, dir.File("wynik.ok"));
     EXPECT_EQ(loaded, grid);
 }
 
@@ -76,7 +76,7 @@ TEST(LoadGrid, TakesEveryLineEndStopsAt1AAndLeavesMissingCellsEmpty) {
     ScoreGrid grid = DefaultScoreTable();
     // Blank lines before a count and text after it on its line are skipped; CR LF, lone
     // CR and lone LF all end lines.
-    LoadGrid(grid, dir.write("a", "\r\n  2 columns\n2\rLp.\r\nx\ny\rz\r\nignored\r\n"));
+    LoadGrid(grid, dir.Write("a", "\r\n  2 columns\n2\rLp.\r\nx\ny\rz\r\nignored\r\n"));
     EXPECT_EQ(grid.ColCount(), 2);
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.Cell(0, 0), "Lp.");
@@ -85,7 +85,7 @@ TEST(LoadGrid, TakesEveryLineEndStopsAt1AAndLeavesMissingCellsEmpty) {
     EXPECT_EQ(grid.Cell(1, 1), "z");
 
     grid = DefaultScoreTable();
-    LoadGrid(grid, dir.write("b", "4\r\n11\r\nLp.\r\n1\r\n2\x1A"
+    LoadGrid(grid, dir.Write("b", "4\r\n11\r\nLp.\r\n1\r\n2\x1A"
                                   "3\r\n4\r\n"));
     EXPECT_EQ(grid.Cell(0, 2), "2");
     EXPECT_EQ(grid.Cell(0, 3), "");
@@ -93,7 +93,7 @@ TEST(LoadGrid, TakesEveryLineEndStopsAt1AAndLeavesMissingCellsEmpty) {
 
     grid = DefaultScoreTable();
     const std::string truncated = kDefaultFile.substr(0, 120);
-    LoadGrid(grid, dir.write("c", truncated));
+    LoadGrid(grid, dir.Write("c", truncated));
     EXPECT_EQ(grid.Cell(1, 5), "Anonim5");
     EXPECT_EQ(grid.Cell(3, 1), "");
     EXPECT_EQ(grid.Cell(1, 10), "");
@@ -102,19 +102,19 @@ TEST(LoadGrid, TakesEveryLineEndStopsAt1AAndLeavesMissingCellsEmpty) {
 TEST(LoadGrid, CountsBelowOneBecomeOneAndAnEmptyFileGivesOneEmptyCell) {
     const test::TempDir dir;
     ScoreGrid grid = DefaultScoreTable();
-    LoadGrid(grid, dir.write("a", ""));
+    LoadGrid(grid, dir.Write("a", ""));
     EXPECT_EQ(grid.ColCount(), 1);
     EXPECT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.Cell(0, 0), "");
 
     grid = DefaultScoreTable();
-    LoadGrid(grid, dir.write("b", "-3\r\n0\r\nonly\r\n"));
+    LoadGrid(grid, dir.Write("b", "-3\r\n0\r\nonly\r\n"));
     EXPECT_EQ(grid.ColCount(), 1);
     EXPECT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.Cell(0, 0), "only");
 
     grid = DefaultScoreTable();
-    LoadGrid(grid, dir.write("c", "$3\r\n0x2\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"));
+    LoadGrid(grid, dir.Write("c", "$3\r\n0x2\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"));
     EXPECT_EQ(grid.ColCount(), 3);
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.Cell(2, 1), "f");
@@ -123,10 +123,10 @@ TEST(LoadGrid, CountsBelowOneBecomeOneAndAnEmptyFileGivesOneEmptyCell) {
 TEST(LoadGrid, RefusesBadOrHugeCountsKeepingWhatWasReadBefore) {
     const test::TempDir dir;
     ScoreGrid grid = DefaultScoreTable();
-    EXPECT_EQ(loadFailure(grid, dir.write("a", "four\r\n11\r\n")), IoError::InvalidNumericInput);
+    EXPECT_EQ(LoadFailure(grid, dir.Write("a", "four\r\n11\r\n")), IoError::InvalidNumericInput);
     EXPECT_EQ(grid, DefaultScoreTable());
 
-    EXPECT_EQ(loadFailure(grid, dir.write("b", "5\r\n11x\r\nLp.\r\n")),
+    EXPECT_EQ(LoadFailure(grid, dir.Write("b", "5\r\n11x\r\nLp.\r\n")),
               IoError::InvalidNumericInput);
     EXPECT_EQ(grid.ColCount(), 5);
     EXPECT_EQ(grid.RowCount(), 11);
@@ -134,20 +134,20 @@ TEST(LoadGrid, RefusesBadOrHugeCountsKeepingWhatWasReadBefore) {
     EXPECT_EQ(grid.Cell(1, 10), "Ostatni");
 
     grid = DefaultScoreTable();
-    EXPECT_EQ(loadFailure(grid, dir.write("c", "4\r\n1001\r\n")), IoError::InvalidNumericInput);
+    EXPECT_EQ(LoadFailure(grid, dir.Write("c", "4\r\n1001\r\n")), IoError::InvalidNumericInput);
     EXPECT_EQ(grid, DefaultScoreTable());
-    EXPECT_EQ(loadFailure(grid, dir.write("d", "99999999999\r\n1\r\n")),
+    EXPECT_EQ(LoadFailure(grid, dir.Write("d", "99999999999\r\n1\r\n")),
               IoError::InvalidNumericInput);
     EXPECT_EQ(IoError(IoError::InvalidNumericInput).what(), std::string("Invalid numeric input"));
 }
 
 TEST(LoadGrid, AFileThatCannotBeOpenedIsAccessDenied) {
     const test::TempDir dir;
-    const std::string path = dir.write("wynik.ok", kDefaultFile);
+    const std::string path = dir.Write("wynik.ok", kDefaultFile);
     ::chmod(path.c_str(), 0);
     ScoreGrid grid = DefaultScoreTable();
     const test::UnprivilegedFiles unprivileged;
-    EXPECT_EQ(loadFailure(grid, path), IoError::AccessDenied);
+    EXPECT_EQ(LoadFailure(grid, path), IoError::AccessDenied);
     EXPECT_EQ(grid, DefaultScoreTable());
 }
 

@@ -11,14 +11,14 @@
 namespace kluvian {
 namespace {
 
-std::vector<std::string> column(const ScoreGrid& grid, int c) {
+std::vector<std::string> Column(const ScoreGrid& grid, int c) {
     std::vector<std::string> texts;
     for (int r = 0; r < grid.RowCount(); ++r)
         texts.push_back(grid.Cell(c, r));
     return texts;
 }
 
-ScoreGrid tableWithScores(const std::vector<std::string>& scores) {
+ScoreGrid TableWithScores(const std::vector<std::string>& scores) {
     ScoreGrid grid(4, int(scores.size()) + 1);
     grid.SetCell(3, 0, " Wynik ");
     for (std::size_t k = 0; k < scores.size(); ++k) {
@@ -54,11 +54,11 @@ TEST(QuickSortRows, SortsInBothDirectionsWithTheGamesGenerator) {
     GameRandom random(clock);
     const RandomBelowFn draw = [&random](std::uint32_t n) { return random.RandomBelow(n); };
     for (std::uint32_t seed = 0; seed < 50; ++seed) {
-        random.State = seed * 2654435761u;
+        random.state = seed * 2654435761u;
         std::vector<std::string> scores;
         for (int k = 0; k < 30; ++k)
             scores.push_back(std::to_string(int(random.RandomBelow(11)) - 5));
-        const ScoreGrid grid = tableWithScores(scores);
+        const ScoreGrid grid = TableWithScores(scores);
         for (const auto direction : {SortDirection::Ascending, SortDirection::Descending}) {
             std::vector<int> rows;
             for (int r = 1; r <= 30; ++r)
@@ -79,7 +79,7 @@ TEST(QuickSortRows, SortsInBothDirectionsWithTheGamesGenerator) {
 }
 
 TEST(QuickSortRows, EqualEntriesGoRightOfThePivotSoThePivotDecidesTheirOrder) {
-    const ScoreGrid grid = tableWithScores({"3", "3"});
+    const ScoreGrid grid = TableWithScores({"3", "3"});
     const SortKey key{grid, 3, CompareKind::Integer, SortDirection::Descending};
     std::vector<int> rows{1, 2};
     QuickSortRows(rows, 0, 1, key, [](std::uint32_t) { return 0u; });
@@ -94,12 +94,12 @@ TEST(QuickSortRows, EqualEntriesGoRightOfThePivotSoThePivotDecidesTheirOrder) {
 
 TEST(SortGrid, MovesWholeRowsBelowTheHeaderAndRanksTextAsZero) {
     const std::vector<std::string> original{"5", "-3", "abc", "", "0", " 7", "7 ", "12"};
-    ScoreGrid grid = tableWithScores(original);
+    ScoreGrid grid = TableWithScores(original);
     FakeClock clock;
     GameRandom random(clock);
     SortGrid(grid, 3, CompareKind::Integer, SortDirection::Descending,
              [&random](std::uint32_t n) { return random.RandomBelow(n); });
-    const auto scores = column(grid, 3);
+    const auto scores = Column(grid, 3);
     EXPECT_EQ(scores[0], " Wynik ");
     EXPECT_EQ(scores[1], "12");
     EXPECT_EQ(scores[2], " 7");
@@ -116,11 +116,11 @@ TEST(SortGrid, DefaultTableMaySwapItsTwoEqualScores) {
     const auto sortedNames = [](std::uint32_t (*draw)(std::uint32_t)) {
         ScoreGrid grid = DefaultScoreTable();
         SortGrid(grid, 3, CompareKind::Integer, SortDirection::Descending, draw);
-        return column(grid, 1);
+        return Column(grid, 1);
     };
     const auto first = sortedNames([](std::uint32_t) { return 0u; });
     const auto last = sortedNames([](std::uint32_t n) { return n - 1; });
-    EXPECT_EQ(first, column(DefaultScoreTable(), 1));
+    EXPECT_EQ(first, Column(DefaultScoreTable(), 1));
     EXPECT_EQ(last[6], "Anonim7");
     EXPECT_EQ(last[7], "Anonim6");
     EXPECT_EQ(last[10], "Ostatni");

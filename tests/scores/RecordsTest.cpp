@@ -13,7 +13,7 @@
 namespace kluvian {
 namespace {
 
-std::uint32_t firstPivot(std::uint32_t) {
+std::uint32_t FirstPivot(std::uint32_t) {
     return 0;
 }
 
@@ -27,18 +27,18 @@ struct Copy {
         if (std::filesystem::exists(path))
             LoadGrid(table, path);
     }
-    void enter(ScoreRecord record) {
-        EnterRecord(table, record, SortDirection::Descending, firstPivot);
+    void Enter(ScoreRecord record) {
+        EnterRecord(table, record, SortDirection::Descending, FirstPivot);
         entered.push_back(std::move(record));
     }
-    ScoreGrid save(const std::string& path) {
-        table = SaveMergingRecords(path, table, entered, SortDirection::Descending, firstPivot);
+    ScoreGrid Save(const std::string& path) {
+        table = SaveMergingRecords(path, table, entered, SortDirection::Descending, FirstPivot);
         entered.clear();
         return table;
     }
 };
 
-std::vector<std::string> namesIn(const std::string& path) {
+std::vector<std::string> NamesIn(const std::string& path) {
     ScoreGrid grid;
     LoadGrid(grid, path);
     std::vector<std::string> names;
@@ -49,34 +49,34 @@ std::vector<std::string> namesIn(const std::string& path) {
 
 TEST(SaveMergingRecords, ACopyThatEnteredNothingKeepsTheRecordsAnotherCopySaved) {
     const test::TempDir dir;
-    const std::string path = dir.file("wynik.ok");
+    const std::string path = dir.File("wynik.ok");
     SaveGrid(DefaultScoreTable(), path);
     Copy first(path);
     Copy second(path);
-    first.enter({"Alfa", "01.02.2024", "50"});
-    first.save(path);
-    const ScoreGrid written = second.save(path);
-    EXPECT_EQ(namesIn(path).front(), "1 Alfa 50");
-    EXPECT_EQ(namesIn(path).back(), "10 Anonim9 1");
+    first.Enter({"Alfa", "01.02.2024", "50"});
+    first.Save(path);
+    const ScoreGrid written = second.Save(path);
+    EXPECT_EQ(NamesIn(path).front(), "1 Alfa 50");
+    EXPECT_EQ(NamesIn(path).back(), "10 Anonim9 1");
     EXPECT_EQ(written.Cell(1, 1), "Alfa"); // what the second copy now holds
     // Saving again adds nothing twice.
-    first.save(path);
-    EXPECT_EQ(namesIn(path).size(), 10u);
-    EXPECT_EQ(namesIn(path)[1], "2 Anonim1 8");
+    first.Save(path);
+    EXPECT_EQ(NamesIn(path).size(), 10u);
+    EXPECT_EQ(NamesIn(path)[1], "2 Anonim1 8");
 }
 
 TEST(SaveMergingRecords, RecordsOfEveryCopyAreRankedTogetherAndTheTenBestKept) {
     const test::TempDir dir;
-    const std::string path = dir.file("wynik.ok");
+    const std::string path = dir.File("wynik.ok");
     Copy first(path); // no table on disk yet
     Copy second(path);
-    first.enter({"Alfa", "", "50"});
-    first.enter({"Beta", "", "2"});
-    second.enter({"Gamma", "", "70"});
-    second.enter({"Delta", "", "9"});
-    first.save(path); // writes its own table: there is none yet
-    second.save(path);
-    std::vector<std::string> names = namesIn(path);
+    first.Enter({"Alfa", "", "50"});
+    first.Enter({"Beta", "", "2"});
+    second.Enter({"Gamma", "", "70"});
+    second.Enter({"Delta", "", "9"});
+    first.Save(path); // writes its own table: there is none yet
+    second.Save(path);
+    std::vector<std::string> names = NamesIn(path);
     EXPECT_EQ(
         std::vector(names.begin(), names.begin() + 8),
         (std::vector<std::string>{"1 Gamma 70", "2 Alfa 50", "3 Delta 9", "4 Anonim1 8",
@@ -88,12 +88,12 @@ TEST(SaveMergingRecords, RecordsOfEveryCopyAreRankedTogetherAndTheTenBestKept) {
 
 TEST(SaveMergingRecords, ADamagedTableIsKeptAsOldAndThisCopysTableWritten) {
     const test::TempDir dir;
-    const std::string path = dir.file("wynik.ok");
+    const std::string path = dir.File("wynik.ok");
     Copy copy(path);
-    copy.enter({"Alfa", "", "50"});
-    dir.write("wynik.ok", "four\r\n11\r\n");
-    copy.save(path);
-    EXPECT_EQ(namesIn(path).front(), "1 Alfa 50");
+    copy.Enter({"Alfa", "", "50"});
+    dir.Write("wynik.ok", "four\r\n11\r\n");
+    copy.Save(path);
+    EXPECT_EQ(NamesIn(path).front(), "1 Alfa 50");
     std::ifstream old(path + ".old", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "four\r\n11\r\n");
 }

@@ -20,19 +20,19 @@
 namespace kluvian {
 namespace {
 
-std::string readFile(const std::string& path) {
+std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::set<std::string> filesIn(const std::string& dir) {
+std::set<std::string> FilesIn(const std::string& dir) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         names.insert(entry.path().filename().string());
     return names;
 }
 
-mode_t modeOf(const std::string& path) {
+mode_t ModeOf(const std::string& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mode & 07777;
@@ -42,19 +42,19 @@ TEST(SaveTableBeforeClose, WritesTheTableAtOnceWithoutAQuestion) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
     TFWynik table(
-        dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
+        dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
     SaveTableBeforeClose(table, dialogs);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(readFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
-    EXPECT_EQ(readFile(table.ScoreFilePath).size(), 215u);
+    EXPECT_EQ(ReadFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
+    EXPECT_EQ(ReadFile(table.ScoreFilePath).size(), 215u);
 }
 
 TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
     TFWynik table(
-        dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
-    ::chmod(dir.path().c_str(), 0555);
+        dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
+    ::chmod(dir.Path().c_str(), 0555);
     {
         std::optional<test::UnprivilegedFiles> unprivileged(std::in_place);
         // "No": the program may end without the table.
@@ -75,15 +75,15 @@ TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
         dialogs.whileOpen = [&](const RecordingDialogs::Shown& s) {
             if (s.kind == RecordingDialogs::Kind::YesNo && dialogs.yesNoAnswers.size() == 1) {
                 unprivileged.reset();
-                ::chmod(dir.path().c_str(), 0777);
+                ::chmod(dir.Path().c_str(), 0777);
             }
         };
         SaveTableBeforeClose(table, dialogs);
     }
-    EXPECT_EQ(dialogs.messageTexts(),
+    EXPECT_EQ(dialogs.MessageTexts(),
               (std::vector<std::string>{"File access denied.", "File access denied."}));
-    EXPECT_EQ(readFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
-    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_EQ(ReadFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
+    ::chmod(dir.Path().c_str(), 0700);
 }
 
 TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
@@ -99,17 +99,17 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
         mode_t folderMode = 0777; // while the save runs as an ordinary user
     };
     const auto put = [](const test::TempDir& dir, const char* name, const std::string& bytes,
-                        mode_t mode) { ::chmod(dir.write(name, bytes).c_str(), mode); };
+                        mode_t mode) { ::chmod(dir.Write(name, bytes).c_str(), mode); };
     const auto scoreFile = [&](const std::string& bytes, mode_t mode) {
         return [=](const test::TempDir& d) { put(d, "wynik.ok", bytes, mode); };
     };
     const std::vector<Case> cases{
         {"a link",
          [&](const test::TempDir& d) {
-             std::filesystem::create_directory(d.file("real"));
-             ::chmod(d.file("real").c_str(), 0777);
+             std::filesystem::create_directory(d.File("real"));
+             ::chmod(d.File("real").c_str(), 0777);
              put(d, "real/scores", onFile, 0666);
-             std::filesystem::create_symlink("real/scores", d.file("wynik.ok"));
+             std::filesystem::create_symlink("real/scores", d.File("wynik.ok"));
          },
          true,
          {"real", "wynik.ok"},
@@ -142,15 +142,15 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
         SCOPED_TRACE(c.fault);
         const test::TempDir dir;
         c.prepare(dir);
-        const std::string replaced = dir.file(c.replaced);
-        const std::string before = readFile(replaced);
-        const mode_t mode = modeOf(replaced);
+        const std::string replaced = dir.File(c.replaced);
+        const std::string before = ReadFile(replaced);
+        const mode_t mode = ModeOf(replaced);
         RecordingDialogs dialogs;
         TFWynik table(
-            dialogs, [](std::uint32_t) { return 0u; }, dir.path(), nullptr);
+            dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
         table.EnterRecord({"Nowy", "", "9"});
         dialogs.shown.clear();
-        ::chmod(dir.path().c_str(), c.folderMode);
+        ::chmod(dir.Path().c_str(), c.folderMode);
         {
             const test::UnprivilegedFiles unprivileged;
             dialogs.yesNoAnswers = {false};
@@ -159,20 +159,20 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
             if (c.saved)
                 SaveTableBeforeClose(table, dialogs);
         }
-        ::chmod(dir.path().c_str(), 0700);
-        EXPECT_EQ(filesIn(dir.path()), c.after);
+        ::chmod(dir.Path().c_str(), 0700);
+        EXPECT_EQ(FilesIn(dir.Path()), c.after);
         EXPECT_FALSE(std::filesystem::exists(replaced + ".tmp"));
-        EXPECT_TRUE(c.replaced == "wynik.ok" || std::filesystem::is_symlink(dir.file("wynik.ok")));
-        EXPECT_EQ(modeOf(replaced), mode);
+        EXPECT_TRUE(c.replaced == "wynik.ok" || std::filesystem::is_symlink(dir.File("wynik.ok")));
+        EXPECT_EQ(ModeOf(replaced), mode);
         if (c.after.contains("wynik.ok.old")) {
-            EXPECT_EQ(readFile(dir.file("wynik.ok.old")), before);
+            EXPECT_EQ(ReadFile(dir.File("wynik.ok.old")), before);
         }
         if (c.saved) {
             EXPECT_TRUE(dialogs.shown.empty());
-            EXPECT_EQ(readFile(replaced), GridFileBytes(table.Grid()));
+            EXPECT_EQ(ReadFile(replaced), GridFileBytes(table.Grid()));
         } else {
-            EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"File access denied."});
-            EXPECT_EQ(readFile(replaced), before);
+            EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"File access denied."});
+            EXPECT_EQ(ReadFile(replaced), before);
         }
     }
 }

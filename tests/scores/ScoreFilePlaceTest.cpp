@@ -16,39 +16,39 @@ namespace {
 TEST(DecideScoreFilePlace, KeepsTheTableBesideTheProgramOnlyWhereThePlayerMayWriteIt) {
     const test::TempDir exe;
     const test::TempDir home;
-    const std::string userDir = home.path() + "kluvian/";
-    const std::string beside = exe.file("wynik.ok");
+    const std::string userDir = home.Path() + "kluvian/";
+    const std::string beside = exe.File("wynik.ok");
     const std::string own = userDir + "wynik.ok";
     std::set<std::string> writable;
     const auto decide = [&] {
         const ScoreFilePlace place = DecideScoreFilePlace(
-            exe.path(), userDir, [&](const std::string& p) { return writable.count(p) > 0; });
+            exe.Path(), userDir, [&](const std::string& p) { return writable.count(p) > 0; });
         return std::pair(place.loadFrom, place.saveTo);
     };
 
     // No table anywhere: a folder the player may write keeps it, else the player's own does.
-    writable = {exe.path()};
+    writable = {exe.Path()};
     EXPECT_EQ(decide(), std::pair(beside, beside));
     writable = {};
     EXPECT_EQ(decide(), std::pair(own, own));
 
     // A table only beside the program: kept there when the player may write it; else the
     // player starts from it and keeps their own, even where the folder could take a new one.
-    exe.write("wynik.ok", "4\r\n11\r\n");
+    exe.Write("wynik.ok", "4\r\n11\r\n");
     writable = {beside};
     EXPECT_EQ(decide(), std::pair(beside, beside));
-    writable = {exe.path()};
+    writable = {exe.Path()};
     EXPECT_EQ(decide(), std::pair(beside, own));
     writable = {};
     EXPECT_EQ(decide(), std::pair(beside, own));
 
     // Once the player has a table of their own, it is the one read.
     std::filesystem::create_directories(userDir);
-    home.write("kluvian/wynik.ok", "4\r\n11\r\n");
+    home.Write("kluvian/wynik.ok", "4\r\n11\r\n");
     EXPECT_EQ(decide(), std::pair(own, own));
 
     // Nowhere else to go.
-    EXPECT_EQ(DecideScoreFilePlace(exe.path(), "", [](const std::string&) { return false; }).saveTo,
+    EXPECT_EQ(DecideScoreFilePlace(exe.Path(), "", [](const std::string&) { return false; }).saveTo,
               beside);
 }
 
@@ -68,17 +68,17 @@ TEST(DecideScoreFilePlace, NeverUsesALinkOfSomeoneElsesBesideTheProgram) {
         GTEST_SKIP() << "giving a link to another user takes root";
     const test::TempDir exe;
     const test::TempDir home;
-    const std::string link = exe.file("wynik.ok");
-    std::filesystem::create_symlink(home.write("notes", "4\r\n11\r\n"), link);
+    const std::string link = exe.File("wynik.ok");
+    std::filesystem::create_symlink(home.Write("notes", "4\r\n11\r\n"), link);
     ASSERT_EQ(::lchown(link.c_str(), 4242, 4242), 0);
     const auto anything = [](const std::string&) { return true; };
-    const ScoreFilePlace place = DecideScoreFilePlace(exe.path(), home.file("kluvian/"), anything);
-    EXPECT_EQ(place.loadFrom, home.file("kluvian/wynik.ok"));
-    EXPECT_EQ(place.saveTo, home.file("kluvian/wynik.ok"));
+    const ScoreFilePlace place = DecideScoreFilePlace(exe.Path(), home.File("kluvian/"), anything);
+    EXPECT_EQ(place.loadFrom, home.File("kluvian/wynik.ok"));
+    EXPECT_EQ(place.saveTo, home.File("kluvian/wynik.ok"));
 
     // The player's own link (root's here) is the table's place as any file would be.
     ASSERT_EQ(::lchown(link.c_str(), ::geteuid(), ::getegid()), 0);
-    EXPECT_EQ(DecideScoreFilePlace(exe.path(), home.file("kluvian/"), anything).loadFrom, link);
+    EXPECT_EQ(DecideScoreFilePlace(exe.Path(), home.File("kluvian/"), anything).loadFrom, link);
 }
 
 } // namespace

@@ -21,18 +21,18 @@
 namespace kluvian {
 namespace {
 
-std::uint32_t firstPivot(std::uint32_t) {
+std::uint32_t FirstPivot(std::uint32_t) {
     return 0;
 }
 
-QString shown(const TFWynik& table, int column, int row) {
+QString Shown(const TFWynik& table, int column, int row) {
     return table.G2->model()->index(row, column).data().toString();
 }
 
 TEST(TFWynik, IsAFixedToolWindowThatStaysOnTopWithItsControls) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, firstPivot, dir.path(), nullptr);
+    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
     EXPECT_EQ(table.windowTitle(), QString::fromUtf8("Tabela mistrzów"));
     const Qt::WindowFlags flags = table.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
@@ -54,23 +54,23 @@ TEST(TFWynik, IsAFixedToolWindowThatStaysOnTopWithItsControls) {
     EXPECT_EQ(table.Dirgrp->geometry(), QRect(0, 224, 89, 57));
     EXPECT_TRUE(table.Dirgrp->isHidden());
     EXPECT_EQ(table.DirgrpItemIndex(), 1);
-    EXPECT_EQ(table.ScoreFilePath, dir.path() + "wynik.ok");
+    EXPECT_EQ(table.ScoreFilePath, dir.Path() + "wynik.ok");
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST(TFWynik, ShowsTheDefaultTableWithYellowFixedCellsAllVisibleAndNothingEditable) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, firstPivot, dir.path(), nullptr);
+    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
 
-    EXPECT_EQ(shown(table, 0, 0), "Lp.");
-    EXPECT_EQ(shown(table, 1, 0), "Nazwa Gracza");
-    EXPECT_EQ(shown(table, 2, 0), " Data  ");
-    EXPECT_EQ(shown(table, 3, 0), " Wynik ");
-    EXPECT_EQ(shown(table, 1, 10), "Ostatni");
-    EXPECT_EQ(shown(table, 0, 10), "10");
+    EXPECT_EQ(Shown(table, 0, 0), "Lp.");
+    EXPECT_EQ(Shown(table, 1, 0), "Nazwa Gracza");
+    EXPECT_EQ(Shown(table, 2, 0), " Data  ");
+    EXPECT_EQ(Shown(table, 3, 0), " Wynik ");
+    EXPECT_EQ(Shown(table, 1, 10), "Ostatni");
+    EXPECT_EQ(Shown(table, 0, 10), "10");
     EXPECT_EQ(table.G2->columnWidth(1) - table.G2->columnWidth(0), 136 - 30);
     EXPECT_EQ(table.G2->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(table.G2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -86,7 +86,7 @@ TEST(TFWynik, ShowsTheDefaultTableWithYellowFixedCellsAllVisibleAndNothingEditab
     QTest::keyClicks(table.G2, "xyz");
     QTest::keyClick(table.G2, Qt::Key_F2);
     QTest::keyClick(table.G2, Qt::Key_Return);
-    EXPECT_EQ(shown(table, 1, 4), "Anonim4");
+    EXPECT_EQ(Shown(table, 1, 4), "Anonim4");
     EXPECT_EQ(table.Grid(), DefaultScoreTable());
 
     // Every row lies inside the grid, and the pixels show yellow fixed cells and white ones.
@@ -111,9 +111,9 @@ TEST(TFWynik, ZamknijAndTheCloseBoxOnlyHideAndShowingTwiceChangesNothing) {
     RecordingDialogs dialogs;
     QWidget mainWindow;
     mainWindow.setGeometry(100, 80, 800, 600);
-    TFWynik table(dialogs, firstPivot, dir.path(), &mainWindow);
+    TFWynik table(dialogs, FirstPivot, dir.Path(), &mainWindow);
     int pointerHidden = 0;
-    table.HidePointer = [&] { ++pointerHidden; };
+    table.hidePointer = [&] { ++pointerHidden; };
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     if (test::WindowPositionsAreTheClients()) { // on Wayland the compositor places it
@@ -149,12 +149,12 @@ TEST(TFWynik, LoadsAndRanksTheFileBesideTheExecutable) {
     onFile.SetCell(1, 10, "\xA3ucja");
     onFile.SetCell(3, 10, "50");
     onFile.SetCell(0, 10, "stale");
-    SaveGrid(onFile, dir.file("wynik.ok"));
+    SaveGrid(onFile, dir.File("wynik.ok"));
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, firstPivot, dir.path(), nullptr);
+    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(table.Grid().Cell(1, 1), "\xA3ucja");
-    EXPECT_EQ(shown(table, 1, 1), QString::fromUtf8("Łucja"));
+    EXPECT_EQ(Shown(table, 1, 1), QString::fromUtf8("Łucja"));
     EXPECT_EQ(table.Grid().Cell(1, 2), "Anonim1");
     for (int r = 1; r <= 10; ++r)
         EXPECT_EQ(table.Grid().Cell(0, r), std::to_string(r));
@@ -163,9 +163,9 @@ TEST(TFWynik, LoadsAndRanksTheFileBesideTheExecutable) {
 
 TEST(TFWynik, ADamagedFileIsReportedAndLeavesTheRestUnrankedDefaultsInFourColumns) {
     const test::TempDir dir;
-    dir.write("wynik.ok", "3\r\nmany\r\n");
+    dir.Write("wynik.ok", "3\r\nmany\r\n");
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, firstPivot, dir.path(), nullptr);
+    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Invalid numeric input.");
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
@@ -176,9 +176,9 @@ TEST(TFWynik, ADamagedFileIsReportedAndLeavesTheRestUnrankedDefaultsInFourColumn
 
 TEST(TFWynik, AShortTableIsCompletedWithDefaultCellsAndKeepsWhatItHad) {
     const test::TempDir dir;
-    dir.write("wynik.ok", "2\r\n3\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+    dir.Write("wynik.ok", "2\r\n3\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
     RecordingDialogs dialogs;
-    TFWynik small(dialogs, firstPivot, dir.path(), nullptr);
+    TFWynik small(dialogs, FirstPivot, dir.Path(), nullptr);
     EXPECT_TRUE(dialogs.shown.empty());
     const ScoreGrid& grid = small.Grid();
     ASSERT_EQ(small.G2->model()->rowCount(), 11);
@@ -187,13 +187,13 @@ TEST(TFWynik, AShortTableIsCompletedWithDefaultCellsAndKeepsWhatItHad) {
     EXPECT_EQ(grid.Cell(1, 0), "d");
     EXPECT_EQ(grid.Cell(3, 0), " Wynik ");
     // The file's rows 1 and 2 take the default scores 8 and 7, so they stay on top.
-    EXPECT_EQ(shown(small, 1, 1), "e");
-    EXPECT_EQ(shown(small, 3, 1), "8");
-    EXPECT_EQ(shown(small, 1, 10), "Ostatni");
+    EXPECT_EQ(Shown(small, 1, 1), "e");
+    EXPECT_EQ(Shown(small, 3, 1), "8");
+    EXPECT_EQ(Shown(small, 1, 10), "Ostatni");
 
     // More columns than four stay; the missing rows come from the defaults.
-    dir.write("wynik.ok", "5\r\n1\r\nA\r\nB\r\nC\r\nD\r\nE\r\n");
-    TFWynik wide(dialogs, firstPivot, dir.path(), nullptr);
+    dir.Write("wynik.ok", "5\r\n1\r\nA\r\nB\r\nC\r\nD\r\nE\r\n");
+    TFWynik wide(dialogs, FirstPivot, dir.Path(), nullptr);
     EXPECT_EQ(wide.Grid().Cell(4, 0), "E");
     EXPECT_EQ(wide.Grid().Cell(1, 10), "Ostatni");
 }

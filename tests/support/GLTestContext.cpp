@@ -12,7 +12,7 @@ GLTestContext::GLTestContext(int width, int height) : width_(width), height_(hei
     context_.setFormat(QSurfaceFormat::defaultFormat());
     if (!context_.create())
         throw std::runtime_error("cannot create a GL context");
-    makeCurrent();
+    MakeCurrent();
     QOpenGLFramebufferObjectFormat fboFormat;
     fboFormat.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
     fbo_ = std::make_unique<QOpenGLFramebufferObject>(width, height, fboFormat);
@@ -26,14 +26,14 @@ GLTestContext::~GLTestContext() {
     context_.doneCurrent();
 }
 
-void GLTestContext::makeCurrent() {
+void GLTestContext::MakeCurrent() {
     if (!context_.makeCurrent(&surface_))
         throw std::runtime_error("cannot make the GL context current");
     if (fbo_)
         fbo_->bind();
 }
 
-std::array<std::uint8_t, 4> GLTestContext::pixel(int x, int y) const {
+std::array<std::uint8_t, 4> GLTestContext::Pixel(int x, int y) const {
     std::array<std::uint8_t, 4> rgba{};
     glFinish();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

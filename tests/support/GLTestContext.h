@@ -18,14 +18,14 @@ public:
     explicit GLTestContext(int width = 800, int height = 600);
     ~GLTestContext();
 
-    int width() const { return width_; }
-    int height() const { return height_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     // RGBA of the pixel at column x, row y counted from the top.
-    std::array<std::uint8_t, 4> pixel(int x, int y) const;
-    QOpenGLContext& context() { return context_; }
-    QOpenGLFramebufferObject& framebuffer() { return *fbo_; }
+    std::array<std::uint8_t, 4> Pixel(int x, int y) const;
+    QOpenGLContext& Context() { return context_; }
+    QOpenGLFramebufferObject& Framebuffer() { return *fbo_; }
     // Makes the context current and binds the framebuffer again.
-    void makeCurrent();
+    void MakeCurrent();
 
 private:
     int width_;

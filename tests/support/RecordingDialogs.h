@@ -34,11 +34,11 @@ public:
     std::vector<Shown> shown;
 
     void ShowMessage(std::string_view caption, std::string_view text, DialogIcon icon) override {
-        record(Shown{Kind::Message, std::string(caption), std::string(text), icon});
+        Record(Shown{Kind::Message, std::string(caption), std::string(text), icon});
     }
     std::optional<std::string> AskText(std::string_view caption, std::string_view prompt,
                                        int maxLength) override {
-        record(Shown{Kind::Text, std::string(caption), std::string(prompt), DialogIcon::None});
+        Record(Shown{Kind::Text, std::string(caption), std::string(prompt), DialogIcon::None});
         if (textAnswers.empty())
             return std::nullopt;
         auto answer = textAnswers.front();
@@ -49,7 +49,7 @@ public:
     }
     bool AskYesNo(std::string_view caption, std::string_view text,
                   const QuestionButtons& buttons) override {
-        record(Shown{Kind::YesNo, std::string(caption), std::string(text), DialogIcon::None,
+        Record(Shown{Kind::YesNo, std::string(caption), std::string(text), DialogIcon::None,
                      std::string(buttons.yes), std::string(buttons.no), buttons.escapeMeansYes});
         if (yesNoAnswers.empty())
             return false;
@@ -59,7 +59,7 @@ public:
     }
 
     // The texts of all message boxes shown so far.
-    std::vector<std::string> messageTexts() const {
+    std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
         for (const auto& s : shown)
             if (s.kind == Kind::Message)
@@ -68,7 +68,7 @@ public:
     }
 
 private:
-    void record(const Shown& s) {
+    void Record(const Shown& s) {
         shown.push_back(s);
         if (whileOpen)
             whileOpen(s); // a copy: the callback may show further dialogs

@@ -13,10 +13,10 @@ namespace kluvian::test {
 class TempDir {
 public:
     // The path with a trailing '/'.
-    std::string path() const { return dir_.path().toStdString() + "/"; }
-    std::string file(std::string_view name) const { return path() + std::string(name); }
-    std::string write(std::string_view name, std::string_view bytes) const {
-        const std::string p = file(name);
+    std::string Path() const { return dir_.path().toStdString() + "/"; }
+    std::string File(std::string_view name) const { return Path() + std::string(name); }
+    std::string Write(std::string_view name, std::string_view bytes) const {
+        const std::string p = File(name);
         std::ofstream(p, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
         return p;
     }

@@ -32,21 +32,21 @@ inline std::string SolidTga(int width, int height, std::uint8_t r, std::uint8_t 
 // A whole data directory for the game under dir: font, cross-hair and the hunting area with
 // every picture it loads, small and in plain colours, so loads are quick.
 inline void WriteTestArea(const TempDir& dir) {
-    std::filesystem::create_directories(dir.file("data/BlueMountains"));
-    dir.write("data/font.tga", SolidTga(16, 16, 255, 255, 255, 0));
-    dir.write("data/cursor.tga", SolidTga(8, 8, 255, 255, 255, 128));
+    std::filesystem::create_directories(dir.File("data/BlueMountains"));
+    dir.Write("data/font.tga", SolidTga(16, 16, 255, 255, 255, 0));
+    dir.Write("data/cursor.tga", SolidTga(8, 8, 255, 255, 255, 128));
     const std::string area = "data/BlueMountains/";
     for (int n = 0; n < 3; ++n)
-        dir.write(area + "backgroundLayer" + std::to_string(n) + ".tga",
+        dir.Write(area + "backgroundLayer" + std::to_string(n) + ".tga",
                   SolidTga(4, 4, 40, 80, std::uint8_t(120 + 40 * n)));
     for (int n = 0; n < 7; ++n)
-        dir.write(area + "foregroundLayer" + std::to_string(n) + ".tga",
+        dir.Write(area + "foregroundLayer" + std::to_string(n) + ".tga",
                   SolidTga(4, 4, 0, 0, 0, 0));
-    dir.write(area + "ammo.tga", SolidTga(4, 4, 200, 0, 0));
+    dir.Write(area + "ammo.tga", SolidTga(4, 4, 200, 0, 0));
     for (const char* group : {"small", "medium", "big"}) {
-        dir.write(area + group + "ChickenFalling.tga", SolidTga(4, 4, 90, 90, 90));
+        dir.Write(area + group + "ChickenFalling.tga", SolidTga(4, 4, 90, 90, 90));
         for (int f = 0; f < 6; ++f)
-            dir.write(area + group + "ChickenRight" + std::to_string(f) + ".tga",
+            dir.Write(area + group + "ChickenRight" + std::to_string(f) + ".tga",
                       SolidTga(4, 4, 10, 10, 10));
     }
 }

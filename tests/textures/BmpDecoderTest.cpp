@@ -13,29 +13,29 @@ using test::Bmp;
 using test::BytesOf;
 using Bytes = std::vector<std::uint8_t>;
 
-DecodeResult decode(const std::string& file, PictureSource source = PictureSource::File) {
+DecodeResult Decode(const std::string& file, PictureSource source = PictureSource::File) {
     return DecodeBmp(BytesOf(file), "pics/x.bmp", source);
 }
 
 TEST(BmpReader, ReadsBlueGreenRedTriplesInFileOrder) {
     // biSizeImage 0 and no colour table: n = width x height x 3.
-    const auto r = decode(Bmp(2, 2, "\1\2\3\4\5\6\7\10\11\12\13\14"));
-    ASSERT_TRUE(r.ok());
+    const auto r = Decode(Bmp(2, 2, "\1\2\3\4\5\6\7\10\11\12\13\14"));
+    ASSERT_TRUE(r.Ok());
     EXPECT_EQ(r.picture->width, 2);
     EXPECT_EQ(r.picture->height, 2);
     EXPECT_EQ(r.picture->channels, 3);
     EXPECT_EQ(r.picture->pixels, (Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}));
 
     // A colour table is skipped, and a larger biSizeImage reads more but keeps w x h x 3.
-    const auto withTable = decode(Bmp(1, 1, std::string("\1\2\3\0", 4), 4, 2));
-    ASSERT_TRUE(withTable.ok());
+    const auto withTable = Decode(Bmp(1, 1, std::string("\1\2\3\0", 4), 4, 2));
+    ASSERT_TRUE(withTable.Ok());
     EXPECT_EQ(withTable.picture->pixels, (Bytes{3, 2, 1}));
 }
 
 TEST(BmpReader, RefusesDataItCannotReadSafely) {
     const auto expectRefused = [](const std::string& file, const std::string& message) {
-        const auto r = decode(file);
-        EXPECT_FALSE(r.ok()) << message;
+        const auto r = Decode(file);
+        EXPECT_FALSE(r.Ok()) << message;
         EXPECT_EQ(r.message, message);
         EXPECT_EQ(r.caption, "BMP Unit");
     };
@@ -60,17 +60,17 @@ TEST(BmpReader, RefusesDataItCannotReadSafely) {
 }
 
 TEST(BmpReader, ResourceAndFileFailuresHaveTheirOwnMessages) {
-    const auto shortHeader = decode("BM", PictureSource::Resource);
+    const auto shortHeader = Decode("BM", PictureSource::Resource);
     EXPECT_EQ(shortHeader.message, "Unable to read from resource - pics/x.bmp");
     EXPECT_EQ(shortHeader.caption, "BMP Unit");
-    const auto shortData = decode(Bmp(2, 1, "\1\2\3"), PictureSource::Resource);
+    const auto shortData = Decode(Bmp(2, 1, "\1\2\3"), PictureSource::Resource);
     EXPECT_EQ(shortData.message, "Unable to read from resource - pics/x.bmp");
 
     test::TempDir dir;
-    const auto missing = DecodeBmp(dir.file("none.bmp"));
-    EXPECT_EQ(missing.message, "Error opening " + dir.file("none.bmp"));
+    const auto missing = DecodeBmp(dir.File("none.bmp"));
+    EXPECT_EQ(missing.message, "Error opening " + dir.File("none.bmp"));
     EXPECT_EQ(missing.caption, "BMP Unit");
-    EXPECT_TRUE(DecodeBmp(dir.write("a.bmp", Bmp(1, 1, "\1\2\3"))).ok());
+    EXPECT_TRUE(DecodeBmp(dir.Write("a.bmp", Bmp(1, 1, "\1\2\3"))).Ok());
 }
 
 } // namespace

@@ -19,52 +19,52 @@ namespace {
 
 using test::Tga;
 
-std::string readAll(const std::string& path) {
+std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A complete data directory of 2 x 2 pictures for the area; flight frames named after the
 // stems of `settings`.
-void writeData(const test::TempDir& dir, const std::string& settings,
+void WriteData(const test::TempDir& dir, const std::string& settings,
                const std::string& area = "BlueMountains") {
-    QDir(QString::fromStdString(dir.path())).mkpath(QString::fromStdString(area));
-    dir.write(area + "/settings.ini", settings);
-    for (const auto& file : GamePictureFiles(dir.path(), area))
+    QDir(QString::fromStdString(dir.Path())).mkpath(QString::fromStdString(area));
+    dir.Write(area + "/settings.ini", settings);
+    for (const auto& file : GamePictureFiles(dir.Path(), area))
         std::ofstream(file, std::ios::binary) << Tga(10, 2, 2, 32, "\x83\1\2\3\4");
 }
 
 TEST(DataDirCheck, ListsTheFilesAnAreaLoadReads) {
     test::TempDir dir;
-    QDir(QString::fromStdString(dir.path())).mkpath("BlueMountains");
-    dir.write("BlueMountains/settings.ini", "[Chicken]\nSmallChickenTextures=tiny\n");
-    const auto files = GamePictureFiles(dir.path().substr(0, dir.path().size() - 1));
+    QDir(QString::fromStdString(dir.Path())).mkpath("BlueMountains");
+    dir.Write("BlueMountains/settings.ini", "[Chicken]\nSmallChickenTextures=tiny\n");
+    const auto files = GamePictureFiles(dir.Path().substr(0, dir.Path().size() - 1));
     ASSERT_EQ(files.size(), 2u + 3 + 7 + 1 + 3 + 18);
-    EXPECT_EQ(files[0], dir.path() + "font.tga");
-    EXPECT_EQ(files[2], dir.path() + "BlueMountains/backgroundLayer0.tga");
-    EXPECT_EQ(files[12], dir.path() + "BlueMountains/ammo.tga");
-    EXPECT_EQ(files[16], dir.path() + "BlueMountains/tiny0.tga");
-    EXPECT_EQ(files[17], dir.path() + "BlueMountains/mediumChickenRight0.tga");
-    EXPECT_EQ(files.back(), dir.path() + "BlueMountains/bigChickenRight5.tga");
+    EXPECT_EQ(files[0], dir.Path() + "font.tga");
+    EXPECT_EQ(files[2], dir.Path() + "BlueMountains/backgroundLayer0.tga");
+    EXPECT_EQ(files[12], dir.Path() + "BlueMountains/ammo.tga");
+    EXPECT_EQ(files[16], dir.Path() + "BlueMountains/tiny0.tga");
+    EXPECT_EQ(files[17], dir.Path() + "BlueMountains/mediumChickenRight0.tga");
+    EXPECT_EQ(files.back(), dir.Path() + "BlueMountains/bigChickenRight5.tga");
 }
 
 TEST(DataDirCheck, ReportsEachRefusedPictureWithTheGamesMessage) {
     test::TempDir dir;
-    writeData(dir, "");
+    WriteData(dir, "");
     std::ostringstream quiet;
-    EXPECT_TRUE(CheckDataDir(dir.path(), quiet));
+    EXPECT_TRUE(CheckDataDir(dir.Path(), quiet));
     EXPECT_EQ(quiet.str(), "");
 
-    std::filesystem::remove(dir.file("cursor.tga"));
-    dir.write("BlueMountains/ammo.tga", Tga(2, 3, 2, 24, std::string(18, 'a')));
-    dir.write("BlueMountains/bigChickenRight4.tga", Tga(2, 2, 2, 16, std::string(8, 'a')));
-    dir.write("BlueMountains/smallChickenRight0.tga", "short");
+    std::filesystem::remove(dir.File("cursor.tga"));
+    dir.Write("BlueMountains/ammo.tga", Tga(2, 3, 2, 24, std::string(18, 'a')));
+    dir.Write("BlueMountains/bigChickenRight4.tga", Tga(2, 2, 2, 16, std::string(8, 'a')));
+    dir.Write("BlueMountains/smallChickenRight0.tga", "short");
     std::ostringstream out;
-    EXPECT_FALSE(CheckDataDir(dir.path(), out));
-    const std::string bm = dir.path() + "BlueMountains/";
+    EXPECT_FALSE(CheckDataDir(dir.Path(), out));
+    const std::string bm = dir.Path() + "BlueMountains/";
     EXPECT_EQ(
         out.str(),
-        dir.file("cursor.tga") + ": File not found  - " + dir.file("cursor.tga") +
+        dir.File("cursor.tga") + ": File not found  - " + dir.File("cursor.tga") +
             " [TGA Texture]\n" + bm + "ammo.tga: 3 x 2 is not a power of two on each side\n" + bm +
             "smallChickenRight0.tga: Read beyond end of file\n" + bm +
             "bigChickenRight4.tga: Couldn't load \"" + bm +
@@ -73,17 +73,17 @@ TEST(DataDirCheck, ReportsEachRefusedPictureWithTheGamesMessage) {
 
 TEST(DataDirCheck, ChecksEveryAreaFolderAndTheSharedPicturesOnce) {
     test::TempDir dir;
-    writeData(dir, "");
-    writeData(dir, "[chicken]\nbigChickenTextures=owl\n", "Autumn");
-    QDir(QString::fromStdString(dir.path())).mkpath("icons/16x16");
-    EXPECT_EQ(AreaFolders(dir.path()), (std::vector<std::string>{"Autumn", "BlueMountains"}));
-    std::filesystem::remove(dir.file("cursor.tga"));
-    std::filesystem::remove(dir.file("Autumn/owl3.tga"));
+    WriteData(dir, "");
+    WriteData(dir, "[chicken]\nbigChickenTextures=owl\n", "Autumn");
+    QDir(QString::fromStdString(dir.Path())).mkpath("icons/16x16");
+    EXPECT_EQ(AreaFolders(dir.Path()), (std::vector<std::string>{"Autumn", "BlueMountains"}));
+    std::filesystem::remove(dir.File("cursor.tga"));
+    std::filesystem::remove(dir.File("Autumn/owl3.tga"));
     std::ostringstream out;
-    EXPECT_FALSE(CheckDataDir(dir.path(), out));
-    EXPECT_EQ(out.str(), dir.file("cursor.tga") + ": File not found  - " + dir.file("cursor.tga") +
-                             " [TGA Texture]\n" + dir.file("Autumn/owl3.tga") +
-                             ": File not found  - " + dir.file("Autumn/owl3.tga") +
+    EXPECT_FALSE(CheckDataDir(dir.Path(), out));
+    EXPECT_EQ(out.str(), dir.File("cursor.tga") + ": File not found  - " + dir.File("cursor.tga") +
+                             " [TGA Texture]\n" + dir.File("Autumn/owl3.tga") +
+                             ": File not found  - " + dir.File("Autumn/owl3.tga") +
                              " [TGA Texture]\n");
 }
 
@@ -97,29 +97,29 @@ TEST(CheckTool, DecodesOnePictureToPamOrExplainsWhyNot) {
     ASSERT_TRUE(std::filesystem::exists(tool)) << tool;
     test::TempDir dir;
     const auto run = [&](const std::string& args) {
-        const int status = std::system((tool + " " + args + " 2>" + dir.file("err")).c_str());
+        const int status = std::system((tool + " " + args + " 2>" + dir.File("err")).c_str());
         return WEXITSTATUS(status);
     };
-    const std::string rgba = dir.write("a.tga", Tga(2, 1, 2, 32, "\1\2\3\4\5\6\7\10"));
-    EXPECT_EQ(run("--decode " + rgba + " " + dir.file("a.pam")), 0);
-    EXPECT_EQ(readAll(dir.file("a.pam")),
+    const std::string rgba = dir.Write("a.tga", Tga(2, 1, 2, 32, "\1\2\3\4\5\6\7\10"));
+    EXPECT_EQ(run("--decode " + rgba + " " + dir.File("a.pam")), 0);
+    EXPECT_EQ(ReadAll(dir.File("a.pam")),
               "P7\nWIDTH 1\nHEIGHT 2\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
               "\3\2\1\4\7\6\5\10");
 
-    const std::string refused = dir.write("b.tga", Tga(1, 1, 1, 24, "\1\2\3"));
-    EXPECT_EQ(run("--decode " + refused + " " + dir.file("b.pam")), 1);
-    EXPECT_EQ(readAll(dir.file("err")),
+    const std::string refused = dir.Write("b.tga", Tga(1, 1, 1, 24, "\1\2\3"));
+    EXPECT_EQ(run("--decode " + refused + " " + dir.File("b.pam")), 1);
+    EXPECT_EQ(ReadAll(dir.File("err")),
               "Couldn't load \"" + refused +
                   "\". Only 24 and 32bit TGA supported. [TGA File Error]\n");
-    EXPECT_EQ(run("--decode " + dir.write("c.tga", "tiny") + " " + dir.file("c.pam")), 2);
-    EXPECT_EQ(readAll(dir.file("err")), "Read beyond end of file\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("b.pam")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("c.pam")));
+    EXPECT_EQ(run("--decode " + dir.Write("c.tga", "tiny") + " " + dir.File("c.pam")), 2);
+    EXPECT_EQ(ReadAll(dir.File("err")), "Read beyond end of file\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("b.pam")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("c.pam")));
 
-    writeData(dir, "");
-    EXPECT_EQ(run(dir.path()), 0);
-    std::filesystem::remove(dir.file("font.tga"));
-    EXPECT_EQ(run(dir.path() + " >" + dir.file("out")), 1);
+    WriteData(dir, "");
+    EXPECT_EQ(run(dir.Path()), 0);
+    std::filesystem::remove(dir.File("font.tga"));
+    EXPECT_EQ(run(dir.Path() + " >" + dir.File("out")), 1);
 }
 
 } // namespace

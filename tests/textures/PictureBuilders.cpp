@@ -9,14 +9,14 @@
 namespace kluvian::test {
 namespace {
 
-void put16(std::string& s, unsigned v) {
+void Put16(std::string& s, unsigned v) {
     s += char(v & 0xFF);
     s += char(v >> 8 & 0xFF);
 }
 
-void put32(std::string& s, std::uint32_t v) {
-    put16(s, v & 0xFFFF);
-    put16(s, v >> 16);
+void Put32(std::string& s, std::uint32_t v) {
+    Put16(s, v & 0xFFFF);
+    Put16(s, v >> 16);
 }
 
 } // namespace
@@ -28,10 +28,10 @@ std::string Tga(int imageType, int width, int height, int depth, const std::stri
     s += char(colourMapType);
     s += char(imageType);
     s += std::string(5, '\0');
-    put16(s, 0);
-    put16(s, 0);
-    put16(s, unsigned(width));
-    put16(s, unsigned(height));
+    Put16(s, 0);
+    Put16(s, 0);
+    Put16(s, unsigned(width));
+    Put16(s, unsigned(height));
     s += char(depth);
     s += char(descriptor);
     s += std::string(std::size_t(idLength), 'I');
@@ -42,20 +42,20 @@ std::string Bmp(std::int32_t width, std::int32_t height, const std::string& pixe
                 std::uint32_t sizeImage, std::uint32_t clrUsed, int bitCount) {
     const std::uint32_t offset = 54 + clrUsed * 4;
     std::string s = "BM";
-    put32(s, offset + std::uint32_t(pixels.size()));
-    put32(s, 0);
-    put32(s, offset);
-    put32(s, 40);
-    put32(s, std::uint32_t(width));
-    put32(s, std::uint32_t(height));
-    put16(s, 1);
-    put16(s, unsigned(bitCount));
-    put32(s, 0);
-    put32(s, sizeImage);
-    put32(s, 2835);
-    put32(s, 2835);
-    put32(s, clrUsed);
-    put32(s, 0);
+    Put32(s, offset + std::uint32_t(pixels.size()));
+    Put32(s, 0);
+    Put32(s, offset);
+    Put32(s, 40);
+    Put32(s, std::uint32_t(width));
+    Put32(s, std::uint32_t(height));
+    Put16(s, 1);
+    Put16(s, unsigned(bitCount));
+    Put32(s, 0);
+    Put32(s, sizeImage);
+    Put32(s, 2835);
+    Put32(s, 2835);
+    Put32(s, clrUsed);
+    Put32(s, 0);
     s += std::string(std::size_t(clrUsed) * 4, 'P');
     return s + pixels;
 }

@@ -26,29 +26,29 @@ using Bytes = std::vector<std::uint8_t>;
 
 class TextureLoaderTest : public ::testing::Test {
 protected:
-    test::GLTestContext gl{64, 64};
-    test::TempDir dir;
-    RecordingDialogs dialogs;
-    TextureLoader loader{dialogs};
+    test::GLTestContext gl_{64, 64};
+    test::TempDir dir_;
+    RecordingDialogs dialogs_;
+    TextureLoader loader_{dialogs_};
 
     // The texture's level 0 read back tightly packed.
-    Bytes levelZero(GLuint name, GLenum format, int width, int height) {
+    Bytes LevelZero(GLuint name, GLenum format, int width, int height) {
         glBindTexture(GL_TEXTURE_2D, name);
         Bytes pixels(std::size_t(width * height * (format == GL_RGBA ? 4 : 3)));
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }
-    GLint levelWidth(GLuint name, int level) {
+    GLint LevelWidth(GLuint name, int level) {
         GLint width = 0;
         glBindTexture(GL_TEXTURE_2D, name);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
         return width;
     }
-    std::string lastMessage() const {
-        return dialogs.shown.empty()
+    std::string LastMessage() const {
+        return dialogs_.shown.empty()
                    ? ""
-                   : dialogs.shown.back().caption + "|" + dialogs.shown.back().text;
+                   : dialogs_.shown.back().caption + "|" + dialogs_.shown.back().text;
     }
 };
 
@@ -68,20 +68,20 @@ TEST_F(TextureLoaderTest, UploadSetsUpTheTextureTheGameDrawsWith) {
     EXPECT_EQ(mag, GL_LINEAR);
     EXPECT_EQ(min, GL_LINEAR);
     EXPECT_EQ(alignment, 4) << "the unpack alignment is put back";
-    EXPECT_EQ(levelZero(flat, GL_RGB, 3, 2), rgb);
-    EXPECT_EQ(levelWidth(flat, 1), 0) << "RGB gets a single level";
+    EXPECT_EQ(LevelZero(flat, GL_RGB, 3, 2), rgb);
+    EXPECT_EQ(LevelWidth(flat, 1), 0) << "RGB gets a single level";
 
     const Bytes rgba(4 * 4 * 4, 77);
     const GLuint mipmapped = UploadTexture(4, 4, GL_RGBA, rgba.data());
-    EXPECT_EQ(levelZero(mipmapped, GL_RGBA, 4, 4), rgba);
-    EXPECT_EQ(levelWidth(mipmapped, 2), 1) << "RGBA gets the full mipmap chain";
+    EXPECT_EQ(LevelZero(mipmapped, GL_RGBA, 4, 4), rgba);
+    EXPECT_EQ(LevelWidth(mipmapped, 2), 1) << "RGBA gets the full mipmap chain";
 }
 
 TEST_F(TextureLoaderTest, TheFirstBufferRowIsDrawnAtTheBottom) {
     GLuint slot = 0;
     // Stored bottom row red, top row green, as the file keeps them.
-    loader.LoadTexture(dir.write("rows.tga", Tga(2, 1, 2, 24, std::string("\0\0\xFF\0\xFF\0", 6))),
-                       slot);
+    loader_.LoadTexture(
+        dir_.Write("rows.tga", Tga(2, 1, 2, 24, std::string("\0\0\xFF\0\xFF\0", 6))), slot);
     ASSERT_NE(slot, 0u);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -95,8 +95,8 @@ TEST_F(TextureLoaderTest, TheFirstBufferRowIsDrawnAtTheBottom) {
     glEnd();
     glDisable(GL_TEXTURE_2D);
     // Near the texel centres; linear filtering mixes in a few per cent of the other row.
-    const auto bottom = gl.pixel(32, 48);
-    const auto top = gl.pixel(32, 15);
+    const auto bottom = gl_.Pixel(32, 48);
+    const auto top = gl_.Pixel(32, 15);
     EXPECT_TRUE(bottom[0] > 240 && bottom[1] < 16) << int(bottom[0]) << "," << int(bottom[1]);
     EXPECT_TRUE(top[0] < 16 && top[1] > 240) << int(top[0]) << "," << int(top[1]);
 }
@@ -104,66 +104,66 @@ TEST_F(TextureLoaderTest, TheFirstBufferRowIsDrawnAtTheBottom) {
 TEST_F(TextureLoaderTest, TheLastFourCharactersChooseTheReader) {
     GLuint slot = 0;
     for (const std::string name : {"DATA/FONT.tga", "data/font.TGA", "data/font.Tga"}) {
-        loader.LoadTexture(name, slot);
-        EXPECT_EQ(lastMessage(), "TGA Texture|File not found  - " + name);
+        loader_.LoadTexture(name, slot);
+        EXPECT_EQ(LastMessage(), "TGA Texture|File not found  - " + name);
     }
-    loader.LoadTexture("x.Jpg", slot);
-    EXPECT_EQ(lastMessage(), "BMP Unit|Couldn't load JPG - \"x.Jpg\"");
-    loader.LoadTexture("pics/x.bMp", slot);
-    EXPECT_EQ(lastMessage(), "BMP Unit|Error opening pics/x.bMp");
-    const auto shownSoFar = dialogs.shown.size();
+    loader_.LoadTexture("x.Jpg", slot);
+    EXPECT_EQ(LastMessage(), "BMP Unit|Couldn't load JPG - \"x.Jpg\"");
+    loader_.LoadTexture("pics/x.bMp", slot);
+    EXPECT_EQ(LastMessage(), "BMP Unit|Error opening pics/x.bMp");
+    const auto shownSoFar = dialogs_.shown.size();
     for (const std::string name : {"x.jpeg", "x.png", "tga", ".tg", "", "noextension"})
-        loader.LoadTexture(name, slot);
-    EXPECT_EQ(dialogs.shown.size(), shownSoFar) << "names no reader takes show nothing";
+        loader_.LoadTexture(name, slot);
+    EXPECT_EQ(dialogs_.shown.size(), shownSoFar) << "names no reader takes show nothing";
     EXPECT_EQ(slot, 0u);
-    for (const auto& shown : dialogs.shown)
+    for (const auto& shown : dialogs_.shown)
         EXPECT_EQ(shown.icon, DialogIcon::None);
 }
 
 TEST_F(TextureLoaderTest, EachReaderFillsTheSlotWithANewTexture) {
     GLuint slot = 0;
-    loader.LoadTexture(dir.write("a.tga", Tga(10, 2, 2, 32, "\x83\1\2\3\4")), slot);
+    loader_.LoadTexture(dir_.Write("a.tga", Tga(10, 2, 2, 32, "\x83\1\2\3\4")), slot);
     const GLuint first = slot;
     ASSERT_NE(first, 0u);
-    EXPECT_EQ(levelZero(first, GL_RGBA, 2, 2),
+    EXPECT_EQ(LevelZero(first, GL_RGBA, 2, 2),
               (Bytes{3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4}));
-    loader.LoadTexture(dir.write("b.bmp", Bmp(1, 1, "\1\2\3")), slot);
+    loader_.LoadTexture(dir_.Write("b.bmp", Bmp(1, 1, "\1\2\3")), slot);
     EXPECT_NE(slot, first);
     EXPECT_TRUE(glIsTexture(first)) << "the loader never deletes a texture";
-    EXPECT_EQ(levelZero(slot, GL_RGB, 1, 1), (Bytes{3, 2, 1}));
-    EXPECT_TRUE(loader.JpgToTexture(dir.write("c.jpg", Jpeg(8, 8, Repeat("\x40\x40\x40", 64))),
-                                    slot, false));
-    EXPECT_EQ(levelWidth(slot, 3), 1) << "JPEG pictures are RGBA with mipmaps";
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(LevelZero(slot, GL_RGB, 1, 1), (Bytes{3, 2, 1}));
+    EXPECT_TRUE(loader_.JpgToTexture(dir_.Write("c.jpg", Jpeg(8, 8, Repeat("\x40\x40\x40", 64))),
+                                     slot, false));
+    EXPECT_EQ(LevelWidth(slot, 3), 1) << "JPEG pictures are RGBA with mipmaps";
+    EXPECT_TRUE(dialogs_.shown.empty());
 }
 
 TEST_F(TextureLoaderTest, AFailedLoadKeepsTheOldTextureName) {
     GLuint slot = 0;
-    loader.LoadTexture(dir.write("ok.tga", Tga(2, 1, 1, 24, "\1\2\3")), slot);
+    loader_.LoadTexture(dir_.Write("ok.tga", Tga(2, 1, 1, 24, "\1\2\3")), slot);
     const GLuint old = slot;
     ASSERT_NE(old, 0u);
 
-    loader.LoadTexture(dir.file("missing.bmp"), slot);
-    EXPECT_EQ(lastMessage(), "BMP Unit|Error opening " + dir.file("missing.bmp"));
-    EXPECT_FALSE(loader.TgaToTexture(dir.write("bad.tga", Tga(3, 1, 1, 8, "\1")), slot, false));
+    loader_.LoadTexture(dir_.File("missing.bmp"), slot);
+    EXPECT_EQ(LastMessage(), "BMP Unit|Error opening " + dir_.File("missing.bmp"));
+    EXPECT_FALSE(loader_.TgaToTexture(dir_.Write("bad.tga", Tga(3, 1, 1, 8, "\1")), slot, false));
     EXPECT_EQ(slot, old);
 
-    EXPECT_THROW(loader.LoadTexture(dir.write("ten.tga", std::string(10, '\0')), slot), IoError);
-    EXPECT_THROW(loader.LoadTexture(dir.write("bad.jpg", test::DamagedJpeg()), slot),
+    EXPECT_THROW(loader_.LoadTexture(dir_.Write("ten.tga", std::string(10, '\0')), slot), IoError);
+    EXPECT_THROW(loader_.LoadTexture(dir_.Write("bad.jpg", test::DamagedJpeg()), slot),
                  std::runtime_error);
     EXPECT_EQ(slot, old);
 }
 
 TEST_F(TextureLoaderTest, TheResourceStoreHoldsNothing) {
     GLuint slot = 5;
-    loader.LoadTexture(dir.write("real.tga", Tga(2, 1, 1, 24, "\1\2\3")), slot, true);
-    EXPECT_EQ(lastMessage(), "TGA Texture|File not found in resource - " + dir.file("real.tga"));
-    loader.LoadTexture("x.bmp", slot, true);
-    EXPECT_EQ(lastMessage(), "BMP Texture|File not found in resource - x.bmp");
-    loader.LoadTexture("x.jpg", slot, true);
-    EXPECT_EQ(lastMessage(), "JPG Texture|File not found in resource - x.jpg");
-    EXPECT_FALSE(loader.TgaToTexture("noextension", slot, true));
-    EXPECT_EQ(lastMessage(), "TGA Texture|File not found in resource - noextension");
+    loader_.LoadTexture(dir_.Write("real.tga", Tga(2, 1, 1, 24, "\1\2\3")), slot, true);
+    EXPECT_EQ(LastMessage(), "TGA Texture|File not found in resource - " + dir_.File("real.tga"));
+    loader_.LoadTexture("x.bmp", slot, true);
+    EXPECT_EQ(LastMessage(), "BMP Texture|File not found in resource - x.bmp");
+    loader_.LoadTexture("x.jpg", slot, true);
+    EXPECT_EQ(LastMessage(), "JPG Texture|File not found in resource - x.jpg");
+    EXPECT_FALSE(loader_.TgaToTexture("noextension", slot, true));
+    EXPECT_EQ(LastMessage(), "TGA Texture|File not found in resource - noextension");
     EXPECT_EQ(slot, 5u);
     EXPECT_EQ(EmbeddedResources::NameOf("data/a.b.tga"), "data/a");
     EXPECT_EQ(EmbeddedResources::NameOf("noextension"), "");

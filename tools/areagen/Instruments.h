@@ -12,7 +12,7 @@ struct Stereo {
     std::vector<float> right;
 
     explicit Stereo(std::size_t frames) : left(frames), right(frames) {}
-    std::size_t frames() const { return left.size(); }
+    std::size_t Frames() const { return left.size(); }
     // Adds a mono sample at frame i, pan -1 (left) .. 1 (right); ignores frames past the end.
     void Add(std::size_t i, double value, double pan) {
         if (i >= left.size())

@@ -35,8 +35,8 @@ std::vector<std::uint8_t> EncodeMp3(const Stereo& mix) {
     std::vector<std::uint8_t> out;
     const std::size_t chunk = 8192;
     std::vector<unsigned char> buffer(chunk * 5 / 4 + 7200);
-    for (std::size_t at = 0; at < mix.frames(); at += chunk) {
-        const int n = int(std::min(chunk, mix.frames() - at));
+    for (std::size_t at = 0; at < mix.Frames(); at += chunk) {
+        const int n = int(std::min(chunk, mix.Frames() - at));
         const int written = lame_encode_buffer_ieee_float(lame.get(), &mix.left[at], &mix.right[at],
                                                           n, buffer.data(), int(buffer.size()));
         if (written < 0)

@@ -128,10 +128,10 @@ private:
 
 void Normalise(Stereo& mix, double peak) {
     float highest = 0;
-    for (std::size_t i = 0; i < mix.frames(); ++i)
+    for (std::size_t i = 0; i < mix.Frames(); ++i)
         highest = std::max({highest, std::abs(mix.left[i]), std::abs(mix.right[i])});
     const float scale = highest > 0 ? float(peak / highest) : 1.0f;
-    for (std::size_t i = 0; i < mix.frames(); ++i) {
+    for (std::size_t i = 0; i < mix.Frames(); ++i) {
         mix.left[i] *= scale;
         mix.right[i] *= scale;
     }
@@ -193,8 +193,8 @@ Stereo ComposeMusic(const MusicLook& look) {
     AddReverb(mix, look.reverb);
     // Fade the last two seconds so the file ends in silence.
     const std::size_t fade = 2 * kSampleRate;
-    for (std::size_t i = mix.frames() - fade; i < mix.frames(); ++i) {
-        const float k = float(mix.frames() - i) / float(fade);
+    for (std::size_t i = mix.Frames() - fade; i < mix.Frames(); ++i) {
+        const float k = float(mix.Frames() - i) / float(fade);
         mix.left[i] *= k;
         mix.right[i] *= k;
     }

@@ -14,35 +14,35 @@
 namespace kluvian {
 namespace {
 
-bool isPowerOfTwo(int n) {
+bool IsPowerOfTwo(int n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
-std::string withSlash(const std::string& dir) {
+std::string WithSlash(const std::string& dir) {
     return dir.empty() || dir.back() == '/' ? dir : dir + '/';
 }
 
 // What the game makes of the file: a name that could lead out of the area's folder is
 // reported missing without being read, as the area load does.
-std::optional<DecodeResult> decodeAsTheGame(const std::string& file, const std::string& area) {
+std::optional<DecodeResult> DecodeAsTheGame(const std::string& file, const std::string& area) {
     if (file.starts_with(area) && !StemNamesAreaFile(file.substr(area.size())))
         return TgaFileNotFound(file);
     return DecodePictureFile(file);
 }
 
 // Checks the files of one area, whose folder is `area`.
-bool checkFiles(const std::vector<std::string>& files, const std::string& area, std::ostream& out) {
+bool CheckFiles(const std::vector<std::string>& files, const std::string& area, std::ostream& out) {
     bool allLoad = true;
     for (const std::string& file : files) {
         try {
-            const auto result = decodeAsTheGame(file, area);
+            const auto result = DecodeAsTheGame(file, area);
             if (!result)
                 continue; // a stem may give a name no reader takes; the game loads nothing
-            if (!result->ok()) {
+            if (!result->Ok()) {
                 out << file << ": " << result->message << " [" << result->caption << "]\n";
                 allLoad = false;
-            } else if (!isPowerOfTwo(result->picture->width) ||
-                       !isPowerOfTwo(result->picture->height)) {
+            } else if (!IsPowerOfTwo(result->picture->width) ||
+                       !IsPowerOfTwo(result->picture->height)) {
                 out << file << ": " << result->picture->width << " x " << result->picture->height
                     << " is not a power of two on each side\n";
             }
@@ -76,7 +76,7 @@ std::vector<std::string> AreaFolders(const std::string& dataDir) {
 }
 
 std::vector<std::string> GamePictureFiles(const std::string& dataDir, std::string_view areaName) {
-    const std::string data = withSlash(dataDir);
+    const std::string data = WithSlash(dataDir);
     const std::string area = data + std::string(areaName) + '/';
     std::vector<std::string> files{data + "font.tga", data + "cursor.tga"};
     for (int n = 0; n < 3; ++n)
@@ -103,12 +103,12 @@ bool CheckDataDir(const std::string& dataDir, std::ostream& out) {
     bool allLoad = true;
     const std::vector<std::string> areas = AreaFolders(dataDir);
     for (std::size_t a = 0; a < areas.size(); ++a) {
-        const std::string area = withSlash(dataDir) + areas[a] + '/';
+        const std::string area = WithSlash(dataDir) + areas[a] + '/';
         std::vector<std::string> files = GamePictureFiles(dataDir, areas[a]);
         // The font and the cross-hair come first and are shared: checked with the first area.
         if (a > 0)
             files.erase(files.begin(), files.begin() + 2);
-        allLoad = checkFiles(files, area, out) && allLoad;
+        allLoad = CheckFiles(files, area, out) && allLoad;
     }
     return allLoad;
 }

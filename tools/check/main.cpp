@@ -15,20 +15,20 @@
 
 namespace {
 
-int usage() {
+int Usage() {
     std::cerr << "usage: kluvian-check DATA_DIR\n"
                  "       kluvian-check --decode PICTURE OUT.pam\n";
     return 2;
 }
 
-int decode(const std::string& picture, const std::string& out) {
+int Decode(const std::string& picture, const std::string& out) {
     try {
         const auto result = kluvian::DecodePictureFile(picture);
         if (!result) {
             std::cerr << picture << ": no reader takes this name (.bmp, .jpg, .tga)\n";
             return 1;
         }
-        if (!result->ok()) {
+        if (!result->Ok()) {
             std::cerr << result->message << " [" << result->caption << "]\n";
             return 1;
         }
@@ -50,9 +50,9 @@ int decode(const std::string& picture, const std::string& out) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--decode")
-        return decode(argv[2], argv[3]);
+        return Decode(argv[2], argv[3]);
     if (argc != 2 || std::string(argv[1]).starts_with("-"))
-        return usage();
+        return Usage();
     const bool allLoad = kluvian::CheckDataDir(argv[1], std::cout);
     // Says which folders were taken for areas: one that was missed is then plain to see.
     std::cout << "Areas checked:";
