@@ -5,8 +5,9 @@ namespace kluvian {
 
 // Decides when the next frame starts, so frames follow one another at the display's refresh
 // rate whether or not the buffer swap waits for the display. Speeds are per frame, so this is
-// what keeps the game's speed the same on every machine. Plain arithmetic on times in
-// milliseconds from any steady clock; the caller runs the timer.
+// what keeps the game's speed the same on every display of one refresh rate, however fast the
+// machine draws. Plain arithmetic on times in milliseconds from any steady clock; the caller
+// runs the timer.
 //
 // Deadlines advance by exactly one period, so the average rate is the refresh rate even when
 // the timer fires a little early or late. A frame that starts more than half a period late
