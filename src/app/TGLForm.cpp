@@ -370,13 +370,17 @@ void TGLForm::Sound1Click() {
 
 void TGLForm::Fullscreen1Click() {
     // F5 always gives back the window with its caption, menu and tool bar, maximised or not.
+    ShowWindowed();
+    setFocus();
+}
+
+void TGLForm::ShowWindowed() {
     menuBar()->show();
     ToolBar1->show();
     if (Fullscreen1->isChecked())
         showMaximized();
     else
         showNormal();
-    setFocus();
 }
 
 void TGLForm::ToggleFullScreen() {
@@ -390,15 +394,9 @@ void TGLForm::ToggleFullScreen() {
 }
 
 void TGLForm::LeaveFullScreen() {
-    if (!isFullScreen())
-        return;
-    menuBar()->show();
-    ToolBar1->show();
     // Back to the window there was: maximised when F5 had made it so.
-    if (Fullscreen1->isChecked())
-        showMaximized();
-    else
-        showNormal();
+    if (isFullScreen())
+        ShowWindowed();
 }
 
 void TGLForm::Exit1Click() {

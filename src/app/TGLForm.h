@@ -141,6 +141,8 @@ private:
     void CreateContext();
     void InitWorldWithContext();
     void PlayMusic(const std::string& path);
+    // The window with its menu and tool bar, maximised as Fullscreen1 says.
+    void ShowWindowed();
     // A new game starts its timers afresh: a pause of the game before is over.
     void EndPause();
 

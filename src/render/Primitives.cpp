@@ -22,21 +22,25 @@ void DrawSprite(bool Mirror, double X, double Y, double Size) {
     glEnd();
 }
 
+void DrawTexturePart(float x0, float x1, float y0, float y1, const VisiblePart& part) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(part.s0, part.t0);
+    glVertex3f(x0, y0, 0);
+    glTexCoord2f(part.s1, part.t0);
+    glVertex3f(x1, y0, 0);
+    glTexCoord2f(part.s1, part.t1);
+    glVertex3f(x1, y1, 0);
+    glTexCoord2f(part.s0, part.t1);
+    glVertex3f(x0, y1, 0);
+    glEnd();
+}
+
 void DrawSpritePart(bool Mirror, double X, double Y, double Size, const VisiblePart& part) {
     // Where texture coordinate s lands: s = 0 on the left of the square in world x when
     // mirrored, on its right otherwise (see DrawSprite).
     const auto x = [&](float s) { return static_cast<float>(X + (Mirror ? s : 1 - s) * Size); };
     const auto y = [&](float t) { return static_cast<float>(Y + t * Size); };
-    glBegin(GL_QUADS);
-    glTexCoord2f(part.s0, part.t0);
-    glVertex3f(x(part.s0), y(part.t0), 0);
-    glTexCoord2f(part.s1, part.t0);
-    glVertex3f(x(part.s1), y(part.t0), 0);
-    glTexCoord2f(part.s1, part.t1);
-    glVertex3f(x(part.s1), y(part.t1), 0);
-    glTexCoord2f(part.s0, part.t1);
-    glVertex3f(x(part.s0), y(part.t1), 0);
-    glEnd();
+    DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
 }
 
 void DrawFontText(GLuint FontTex, std::string_view Text, std::int32_t X, std::int32_t Y,

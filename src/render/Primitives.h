@@ -14,6 +14,9 @@ namespace kluvian {
 // Mirror flips it left to right. The caller binds the texture and sets the colour; no other
 // GL state changes.
 void DrawSprite(bool Mirror, double X, double Y, double Size);
+// A quad over the part of a texture: texture coordinates (part.s0, part.t0) .. (part.s1,
+// part.t1) at the world points x0 .. x1, y0 .. y1.
+void DrawTexturePart(float x0, float x1, float y0, float y1, const VisiblePart& part);
 // The same sprite drawn over the part of its texture that shows alone: the same picture.
 void DrawSpritePart(bool Mirror, double X, double Y, double Size, const VisiblePart& part);
 

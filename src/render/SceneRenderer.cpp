@@ -15,16 +15,7 @@ constexpr double kFrontTile = 600;
 void DrawTile(double x0, double edge, const VisiblePart& part) {
     const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
     const auto y = [&](float t) { return static_cast<float>(t * edge); };
-    glBegin(GL_QUADS);
-    glTexCoord2f(part.s0, part.t0);
-    glVertex3f(x(part.s0), y(part.t0), 0);
-    glTexCoord2f(part.s1, part.t0);
-    glVertex3f(x(part.s1), y(part.t0), 0);
-    glTexCoord2f(part.s1, part.t1);
-    glVertex3f(x(part.s1), y(part.t1), 0);
-    glTexCoord2f(part.s0, part.t1);
-    glVertex3f(x(part.s0), y(part.t1), 0);
-    glEnd();
+    DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
 }
 
 // Tiles lie edge to edge: at its edges a tile must not blend in the texels of its opposite

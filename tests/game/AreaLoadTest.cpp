@@ -23,11 +23,6 @@
 namespace kluvian {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Stands in for the main window: a "texture" is any file not reading "damaged"; a missing one
 // is noted as the loader's own message. Keeps the set of live texture names.
 class FakeHost final : public AreaLoadHost {
@@ -55,7 +50,7 @@ public:
                 onLoaderMessage();
             return;
         }
-        if (ReadAll(path) == "damaged")
+        if (test::ContentsOf(path) == "damaged")
             throw std::runtime_error("Read beyond end of file");
         loaded.push_back(path);
         slot = nextName_++;
@@ -74,7 +69,7 @@ public:
     }
     bool SoundOn() const override { return sound; }
     void PlayMusic(const std::string& path) override {
-        if (ReadAll(path) == "damaged")
+        if (test::ContentsOf(path) == "damaged")
             throw std::runtime_error("music cannot be opened");
         played.push_back(path);
     }

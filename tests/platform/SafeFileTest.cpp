@@ -17,16 +17,6 @@
 namespace kluvian {
 namespace {
 
-std::string ContentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::size_t FilesIn(const test::TempDir& dir) {
-    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                                     std::filesystem::directory_iterator()));
-}
-
 std::string ReadAll(FileReader& file) {
     std::string bytes;
     char buffer[7];
@@ -57,7 +47,7 @@ TEST(ReplaceFile, ALinkToSomethingOtherThanAFileIsReplacedItself) {
         return Replacement{"new"};
     });
     EXPECT_FALSE(std::filesystem::is_symlink(dir.File("table")));
-    EXPECT_EQ(ContentsOf(dir.File("table")), "new");
+    EXPECT_EQ(test::ContentsOf(dir.File("table")), "new");
     EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
 }
 
@@ -69,8 +59,8 @@ TEST(ReplaceFile, AFailedReplacementLeavesThePreviousFileWholeAndNoTemporaryFile
         const test::FileSizeLimit limit(4096);
         EXPECT_EQ(FailureOf([&] { ReplaceWith(path, big); }), IoError::DiskFull);
     }
-    EXPECT_EQ(ContentsOf(path), "previous");
-    EXPECT_EQ(FilesIn(dir), 1u);
+    EXPECT_EQ(test::ContentsOf(path), "previous");
+    EXPECT_EQ(dir.EntryCount(), 1u);
 
     // A read-only folder: a file the user may not write stays; one they may write cannot be
     // kept under a second name there.
@@ -84,8 +74,8 @@ TEST(ReplaceFile, AFailedReplacementLeavesThePreviousFileWholeAndNoTemporaryFile
                   IoError::AccessDenied);
     }
     ::chmod(dir.Path().c_str(), 0700);
-    EXPECT_EQ(ContentsOf(path), "previous");
-    EXPECT_EQ(FilesIn(dir), 1u);
+    EXPECT_EQ(test::ContentsOf(path), "previous");
+    EXPECT_EQ(dir.EntryCount(), 1u);
 }
 
 TEST(ReplaceFile, DecidesFromThePresentFileAndTakesTurnsWithOtherReplacements) {
@@ -95,7 +85,7 @@ TEST(ReplaceFile, DecidesFromThePresentFileAndTakesTurnsWithOtherReplacements) {
         EXPECT_EQ(ReadAll(*current), "0");
         return Replacement{"0", true};
     });
-    EXPECT_EQ(ContentsOf(path + ".old"), "0");
+    EXPECT_EQ(test::ContentsOf(path + ".old"), "0");
 
     // Each replacement adds one to what the one before it wrote: none is lost.
     const auto count = [&] {
@@ -109,7 +99,7 @@ TEST(ReplaceFile, DecidesFromThePresentFileAndTakesTurnsWithOtherReplacements) {
     std::thread other(count);
     count();
     other.join();
-    EXPECT_EQ(ContentsOf(path), "100");
+    EXPECT_EQ(test::ContentsOf(path), "100");
 
     // A file the user may write but not read is handed over all the same, whether it is
     // replaced through the temporary or, in a read-only folder, written in place.
@@ -124,7 +114,7 @@ TEST(ReplaceFile, DecidesFromThePresentFileAndTakesTurnsWithOtherReplacements) {
             });
         }
         ::chmod(dir.Path().c_str(), 0700);
-        EXPECT_EQ(ContentsOf(path), "written");
+        EXPECT_EQ(test::ContentsOf(path), "written");
         ReplaceWith(path, "0");
     }
 }
@@ -152,7 +142,7 @@ TEST(SafeFile, NeverFollowsALinkOfSomeoneElses) {
                   }),
                   IoError::AccessDenied);
     }
-    EXPECT_EQ(ContentsOf(mine), "the player's own");
+    EXPECT_EQ(test::ContentsOf(mine), "the player's own");
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("theirs")));
 
     // The player's own links (and root's) are followed.
@@ -160,7 +150,7 @@ TEST(SafeFile, NeverFollowsALinkOfSomeoneElses) {
     EXPECT_FALSE(HasForeignLink(dir.File("own")));
     EXPECT_FALSE(HasForeignLink(mine));
     ReplaceWith(dir.File("own"), "replaced");
-    EXPECT_EQ(ContentsOf(mine), "replaced");
+    EXPECT_EQ(test::ContentsOf(mine), "replaced");
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("own")));
 }
 

@@ -15,16 +15,6 @@
 namespace kluvian {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::size_t FilesIn(const test::TempDir& dir) {
-    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                                     std::filesystem::directory_iterator()));
-}
-
 int LoadFailure(ScoreGrid& grid, const std::string& path) {
     try {
         LoadGrid(grid, path);
@@ -45,17 +35,17 @@ const std::string kDefaultFile =
 TEST(SaveGrid, WritesTheDefaultTableAs46LinesOf215BytesAndNoTemporaryFile) {
     const test::TempDir dir;
     SaveGrid(DefaultScoreTable(), dir.File("wynik.ok"));
-    const std::string bytes = ReadFile(dir.File("wynik.ok"));
+    const std::string bytes = test::ContentsOf(dir.File("wynik.ok"));
     EXPECT_EQ(bytes, kDefaultFile);
     EXPECT_EQ(bytes.size(), 215u);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 46);
-    EXPECT_EQ(FilesIn(dir), 1u);
+    EXPECT_EQ(dir.EntryCount(), 1u);
     // Saving over an existing file replaces it whole.
     ScoreGrid small(2, 2);
     small.SetCell(1, 1, "x");
     SaveGrid(small, dir.File("wynik.ok"));
-    EXPECT_EQ(ReadFile(dir.File("wynik.ok")), "2\r\n2\r\n\r\n\r\n\r\nx\r\n");
-    EXPECT_EQ(FilesIn(dir), 1u);
+    EXPECT_EQ(test::ContentsOf(dir.File("wynik.ok")), "2\r\n2\r\n\r\n\r\n\r\nx\r\n");
+    EXPECT_EQ(dir.EntryCount(), 1u);
 }
 
 TEST(LoadGrid, ReadsBackWhatSaveGridWroteBytesIncluded) {

@@ -20,11 +20,6 @@
 namespace kluvian {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 std::set<std::string> FilesIn(const std::string& dir) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir))
@@ -45,8 +40,8 @@ TEST(SaveTableBeforeClose, WritesTheTableAtOnceWithoutAQuestion) {
         dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
     SaveTableBeforeClose(table, dialogs);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(ReadFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
-    EXPECT_EQ(ReadFile(table.ScoreFilePath).size(), 215u);
+    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
+    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath).size(), 215u);
 }
 
 TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
@@ -82,7 +77,7 @@ TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
     }
     EXPECT_EQ(dialogs.MessageTexts(),
               (std::vector<std::string>{"File access denied.", "File access denied."}));
-    EXPECT_EQ(ReadFile(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
+    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
     ::chmod(dir.Path().c_str(), 0700);
 }
 
@@ -143,7 +138,7 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
         const test::TempDir dir;
         c.prepare(dir);
         const std::string replaced = dir.File(c.replaced);
-        const std::string before = ReadFile(replaced);
+        const std::string before = test::ContentsOf(replaced);
         const mode_t mode = ModeOf(replaced);
         RecordingDialogs dialogs;
         TFWynik table(
@@ -165,14 +160,14 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
         EXPECT_TRUE(c.replaced == "wynik.ok" || std::filesystem::is_symlink(dir.File("wynik.ok")));
         EXPECT_EQ(ModeOf(replaced), mode);
         if (c.after.contains("wynik.ok.old")) {
-            EXPECT_EQ(ReadFile(dir.File("wynik.ok.old")), before);
+            EXPECT_EQ(test::ContentsOf(dir.File("wynik.ok.old")), before);
         }
         if (c.saved) {
             EXPECT_TRUE(dialogs.shown.empty());
-            EXPECT_EQ(ReadFile(replaced), GridFileBytes(table.Grid()));
+            EXPECT_EQ(test::ContentsOf(replaced), GridFileBytes(table.Grid()));
         } else {
             EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"File access denied."});
-            EXPECT_EQ(ReadFile(replaced), before);
+            EXPECT_EQ(test::ContentsOf(replaced), before);
         }
     }
 }

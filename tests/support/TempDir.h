@@ -3,11 +3,20 @@
 
 #include <QTemporaryDir>
 
+#include <cstddef>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 namespace kluvian::test {
+
+// The whole file's bytes; empty when it cannot be read.
+inline std::string ContentsOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 // A directory removed at the end of the test, with helpers to put files into it.
 class TempDir {
@@ -19,6 +28,12 @@ public:
         const std::string p = File(name);
         std::ofstream(p, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
         return p;
+    }
+
+    // How many entries the folder holds.
+    std::size_t EntryCount() const {
+        return std::size_t(std::distance(std::filesystem::directory_iterator(Path()),
+                                         std::filesystem::directory_iterator()));
     }
 
 private:

@@ -19,11 +19,6 @@ namespace {
 
 using test::Tga;
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A complete data directory of 2 x 2 pictures for the area; flight frames named after the
 // stems of `settings`.
 void WriteData(const test::TempDir& dir, const std::string& settings,
@@ -102,17 +97,17 @@ TEST(CheckTool, DecodesOnePictureToPamOrExplainsWhyNot) {
     };
     const std::string rgba = dir.Write("a.tga", Tga(2, 1, 2, 32, "\1\2\3\4\5\6\7\10"));
     EXPECT_EQ(run("--decode " + rgba + " " + dir.File("a.pam")), 0);
-    EXPECT_EQ(ReadAll(dir.File("a.pam")),
+    EXPECT_EQ(test::ContentsOf(dir.File("a.pam")),
               "P7\nWIDTH 1\nHEIGHT 2\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
               "\3\2\1\4\7\6\5\10");
 
     const std::string refused = dir.Write("b.tga", Tga(1, 1, 1, 24, "\1\2\3"));
     EXPECT_EQ(run("--decode " + refused + " " + dir.File("b.pam")), 1);
-    EXPECT_EQ(ReadAll(dir.File("err")),
+    EXPECT_EQ(test::ContentsOf(dir.File("err")),
               "Couldn't load \"" + refused +
                   "\". Only 24 and 32bit TGA supported. [TGA File Error]\n");
     EXPECT_EQ(run("--decode " + dir.Write("c.tga", "tiny") + " " + dir.File("c.pam")), 2);
-    EXPECT_EQ(ReadAll(dir.File("err")), "Read beyond end of file\n");
+    EXPECT_EQ(test::ContentsOf(dir.File("err")), "Read beyond end of file\n");
     EXPECT_FALSE(std::filesystem::exists(dir.File("b.pam")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("c.pam")));
 
