@@ -40,9 +40,6 @@ constexpr int kButtonWidth = 122;
 constexpr int kButtonHeight = 21;
 constexpr int kToolBarHeight = 25;
 constexpr std::chrono::milliseconds kFreedMemoryDelay{500};
-constexpr int kAwayMs = 250;
-constexpr int kFocusBackMs = 200;
-constexpr double kFocusBackForMs = 1000;
 
 } // namespace
 
@@ -85,8 +82,7 @@ public:
     void FinishLoad() override {
         // Had the loading window been given the focus, the game's window takes it back.
         const bool hadFocus = QApplication::activeWindow() == form_.NewForm;
-        if (form_.activeAtLoad_)
-            form_.focusBackUntil_ = SteadyMilliseconds() + kFocusBackForMs;
+        form_.ExpectTheFocusBack();
         form_.NewForm->hide();
         if (hadFocus)
             form_.activateWindow();
@@ -169,37 +165,7 @@ void TGLForm::FormCreate() {
     shortcut(Qt::Key_Escape, &TGLForm::LeaveFullScreen);
     shortcut(Qt::Key_P, &TGLForm::TogglePause);
     shortcut(Qt::Key_Pause, &TGLForm::TogglePause);
-    // Another program taken up, or this one minimised, holds the game: the player is away.
-    // Moving between the game's own windows leaves no window active for a moment on some
-    // desktops (Wayland's focus goes to none, then to the new one): only a lasting absence
-    // counts.
-    awayTimer_.setSingleShot(true);
-    awayTimer_.setInterval(kAwayMs);
-    connect(&awayTimer_, &QTimer::timeout, this, [this] {
-        if (QGuiApplication::applicationState() != Qt::ApplicationActive)
-            PauseGame();
-    });
-    // A compositor that gave the loading window the focus may give it to no window when the
-    // loading window goes (weston does): when the focus goes right after a load, the game's
-    // window asks for it back for a moment.
-    focusBack_.setInterval(kFocusBackMs);
-    connect(&focusBack_, &QTimer::timeout, this, [this] {
-        if (SteadyMilliseconds() > focusBackUntil_)
-            focusBack_.stop();
-        else
-            activateWindow();
-    });
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) {
-            awayTimer_.stop();
-            focusBack_.stop();
-        } else if (SteadyMilliseconds() < focusBackUntil_ - kFocusBackForMs / 2) {
-            activateWindow();
-            focusBack_.start();
-        } else {
-            awayTimer_.start();
-        }
-    });
+    WatchForTheAbsentPlayer();
 
     // The frame function runs whenever a frame is due, from now to the end.
     frameTimer_.setSingleShot(true);
@@ -374,31 +340,6 @@ void TGLForm::Fullscreen1Click() {
     setFocus();
 }
 
-void TGLForm::ShowWindowed() {
-    menuBar()->show();
-    ToolBar1->show();
-    if (Fullscreen1->isChecked())
-        showMaximized();
-    else
-        showNormal();
-}
-
-void TGLForm::ToggleFullScreen() {
-    if (isFullScreen()) {
-        LeaveFullScreen();
-        return;
-    }
-    menuBar()->hide();
-    ToolBar1->hide();
-    showFullScreen();
-}
-
-void TGLForm::LeaveFullScreen() {
-    // Back to the window there was: maximised when F5 had made it so.
-    if (isFullScreen())
-        ShowWindowed();
-}
-
 void TGLForm::Exit1Click() {
     close();
 }
@@ -508,53 +449,6 @@ void TGLForm::FormKeyDown(int key) {
     default:
         break;
     }
-}
-
-// ---- Pause ----------------------------------------------------------------------------------
-
-void TGLForm::TogglePause() {
-    if (world_.state.paused)
-        ResumeGame();
-    else
-        PauseGame();
-}
-
-void TGLForm::PauseGame() {
-    GameState& state = world_.state;
-    if (state.paused || !state.Running || LoadInProgress())
-        return;
-    state.paused = true;
-    countDownHold_.Hold();
-    flightHold_.Hold();
-    MediaPlayer1.Pause();
-    view_->unsetCursor();
-}
-
-void TGLForm::ResumeGame() {
-    GameState& state = world_.state;
-    if (!state.paused || LoadInProgress())
-        return;
-    state.paused = false;
-    stats_.Start(clock_);
-    countDownHold_.Release();
-    flightHold_.Release();
-    MediaPlayer1.Resume();
-    view_->setCursor(Qt::BlankCursor);
-}
-
-void TGLForm::EndPause() {
-    if (!world_.state.paused)
-        return;
-    world_.state.paused = false;
-    countDownHold_.Forget();
-    flightHold_.Forget();
-    MediaPlayer1.Resume();
-}
-
-void TGLForm::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        PauseGame();
 }
 
 // ---- Closing --------------------------------------------------------------------------------

@@ -141,6 +141,11 @@ private:
     void CreateContext();
     void InitWorldWithContext();
     void PlayMusic(const std::string& path);
+    // Pauses the game when the player turns to another program, and takes the focus back when
+    // the loading window leaves it to no window.
+    void WatchForTheAbsentPlayer();
+    // Called as a load ends: for a moment a lost focus is taken back rather than a pause.
+    void ExpectTheFocusBack();
     // The window with its menu and tool bar, maximised as Fullscreen1 says.
     void ShowWindowed();
     // A new game starts its timers afresh: a pause of the game before is over.
