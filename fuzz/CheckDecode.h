@@ -11,7 +11,7 @@
 template <typename Decode> int CheckDecode(Decode decode) {
     try {
         const auto result = decode();
-        if (result.ok()) {
+        if (result.Ok()) {
             const auto& p = *result.picture;
             if (p.width <= 0 || p.height <= 0 ||
                 p.pixels.size() !=

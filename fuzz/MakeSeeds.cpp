@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the fuzzers' seed corpus with the tests' picture builders: DIR/tga, DIR/bmp, DIR/jpeg.
+// Writes the fuzz targets' seed corpus, the pictures with the tests' picture builders: DIR/tga,
+// DIR/bmp, DIR/jpeg and DIR/ini.
 #include "PictureBuilders.h"
 
 #include <filesystem>
@@ -42,5 +43,7 @@ int main(int argc, char** argv) {
     Put(jpeg, "grey", Jpeg(8, 8, std::string(64, '\x80'), true));
     Put(jpeg, "odd-size", Jpeg(13, 7, Repeat("\x20\x90\x40", 91), false, 40));
     Put(jpeg, "damaged", DamagedJpeg());
+    Put(root / "ini", "settings.ini",
+        "[colors]\r\nscoreR = 0.5\r\n; note\r\n[chicken]\nsmallChickenTextures=bird ;x\n");
     return 0;
 }
