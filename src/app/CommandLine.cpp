@@ -12,6 +12,17 @@ namespace {
 
 using Action = CommandLine::Action;
 
+CommandLine Wrong(std::string fault) {
+    CommandLine line;
+    line.action = Action::Wrong;
+    line.fault = std::move(fault);
+    return line;
+}
+
+std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
 // The game's own options, GNU style. One that takes a value has it after '=' or as the next
 // argument. The usage lists them in this order.
 struct OwnOption {
@@ -28,7 +39,12 @@ constexpr OwnOption kOwnOptions[] = {
     {"--version", "", "", "show the version and leave",
      [](CommandLine& line, const std::string&) { line.action = Action::Version; }},
     {"--area", "", "DIR", "play the hunting area in the folder DIR",
-     [](CommandLine& line, const std::string& dir) { line.areaDir = dir; }},
+     [](CommandLine& line, const std::string& dir) {
+         if (dir.empty())
+             line = Wrong("option '--area' needs a folder, not an empty name");
+         else
+             line.areaDir = dir;
+     }},
 };
 
 // What QApplication takes out of argv (measured with Qt 6.4 on X and on Wayland), written
@@ -50,17 +66,6 @@ constexpr std::string_view kQtOptionsWithInlineValue[] = {"style", "stylesheet",
 
 template <std::size_t N> bool IsOneOf(std::string_view word, const std::string_view (&words)[N]) {
     return std::find(std::begin(words), std::end(words), word) != std::end(words);
-}
-
-CommandLine Wrong(std::string fault) {
-    CommandLine line;
-    line.action = Action::Wrong;
-    line.fault = std::move(fault);
-    return line;
-}
-
-std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
 }
 
 const OwnOption* FindOwnOption(std::string_view word) {
@@ -113,7 +118,7 @@ void ReadArgument(const std::vector<std::string>& args, std::size_t& i, CommandL
             if (word == "platform")
                 line.platform = *value;
             if (word == "display")
-                line.displayGiven = true;
+                line.display = *value;
         }
         return;
     }
@@ -124,32 +129,48 @@ void ReadArgument(const std::vector<std::string>& args, std::size_t& i, CommandL
     line = Wrong("unknown option " + Quoted(arg));
 }
 
-// Whether the Qt platform of that name draws on an X or Wayland display; an empty name is
-// Qt's default, which is one of the two.
-bool DrawsOnADisplay(std::string_view platform) {
-    // Options of a platform follow its name after ':'.
-    platform = platform.substr(0, platform.find(':'));
-    return platform.empty() || platform == "xcb" || platform.starts_with("wayland");
+// The area's folder must be one the game can enter; the game takes it by its canonical name.
+void CheckAreaDir(CommandLine& line) {
+    namespace fs = std::filesystem;
+    const fs::path dir(line.areaDir);
+    std::error_code error;
+    const fs::file_status status = fs::status(dir, error);
+    std::string why;
+    if (status.type() == fs::file_type::not_found)
+        why = "there is no such folder";
+    else if (error) // a folder on the way that may not be searched, ...
+        why = error.message();
+    else if (!fs::is_directory(status))
+        why = "it is not a folder";
+    else if (!fs::exists(dir / ".", error) && error) // a name in it is reached only by entering
+        why = "the folder cannot be entered (" + error.message() + ")";
+    else if (std::string canonical = fs::canonical(dir, error).string(); error)
+        why = error.message();
+    else
+        line.areaDir = canonical.ends_with('/') ? canonical : canonical + '/';
+    if (!why.empty()) {
+        line = Wrong("no hunting area at " + Quoted(dir.string()) + ": " + why);
+        line.faultWithUsage = false;
+    }
 }
 
-// The area's folder must be one; the game takes it by its canonical name.
-void CheckAreaDir(CommandLine& line) {
-    std::error_code error;
-    const std::filesystem::path dir(line.areaDir);
-    const auto status = std::filesystem::status(dir, error);
-    std::string fault;
-    if (!std::filesystem::exists(status))
-        fault = "no hunting area at " + Quoted(line.areaDir) + ": there is no such folder";
-    else if (!std::filesystem::is_directory(status))
-        fault = "no hunting area at " + Quoted(line.areaDir) + ": it is not a folder";
-    if (!fault.empty()) {
-        line = Wrong(fault);
-        line.faultWithUsage = false;
-        return;
+// The platforms Qt tries, in its order: the command line's, the environment's, or Qt's own
+// choice (measured with Qt 6.4: Wayland first where the environment names it, then X).
+std::vector<std::string> QtPlatforms(const CommandLine& line, const GetEnvFn& getEnv) {
+    std::string list = line.platform.value_or(getEnv("QT_QPA_PLATFORM").value_or(""));
+    if (list.empty()) {
+        const bool wayland = getEnv("WAYLAND_DISPLAY") || getEnv("XDG_SESSION_TYPE") == "wayland";
+        list = wayland ? "wayland;xcb" : "xcb";
     }
-    line.areaDir = std::filesystem::canonical(dir, error).string();
-    if (line.areaDir.empty() || line.areaDir.back() != '/')
-        line.areaDir += '/';
+    std::vector<std::string> platforms;
+    std::string_view rest = list;
+    for (;;) {
+        const std::size_t semicolon = rest.find(';');
+        platforms.emplace_back(rest.substr(0, semicolon));
+        if (semicolon == std::string_view::npos)
+            return platforms;
+        rest.remove_prefix(semicolon + 1);
+    }
 }
 
 } // namespace
@@ -158,7 +179,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
     for (std::size_t i = 0; i < args.size() && line.action == Action::Play; ++i)
         ReadArgument(args, i, line);
-    if (line.action == Action::Play && !line.areaDir.empty())
+    // Checked for the help as well, which names the area's table.
+    const bool areaCounts = line.action == Action::Play || line.action == Action::Help;
+    if (areaCounts && !line.areaDir.empty())
         CheckAreaDir(line);
     return line;
 }
@@ -197,24 +220,40 @@ std::string VersionText() {
     return "kluvian " KLUVIAN_VERSION;
 }
 
-std::string MissingDesktop(const CommandLine& line, const GetEnvFn& getEnv) {
-    // The command line's platform wins over the environment's. Qt tries the platforms of a
-    // list such as "wayland;xcb" in turn, and one that needs no display always starts.
-    const std::string platforms = line.platform.empty() ? getEnv("QT_QPA_PLATFORM") : line.platform;
-    std::string_view rest = platforms;
-    for (;;) {
-        const std::size_t semicolon = rest.find(';');
-        if (!DrawsOnADisplay(rest.substr(0, semicolon)))
-            return {};
-        if (semicolon == std::string_view::npos)
-            break;
-        rest.remove_prefix(semicolon + 1);
+std::string MissingDesktop(const CommandLine& line, const GetEnvFn& getEnv,
+                           const CanOpenDisplayFn& canOpen) {
+    std::vector<std::string> tried;
+    bool anyName = false;
+    for (const std::string& platform : QtPlatforms(line, getEnv)) {
+        // Options of a platform follow its name after ':'.
+        const std::string_view name = std::string_view(platform).substr(0, platform.find(':'));
+        if (name == "xcb") {
+            const std::string display = line.display.value_or(getEnv("DISPLAY").value_or(""));
+            if (canOpen(DisplayKind::X, display))
+                return {};
+            tried.push_back(display.empty() ? "the X display (DISPLAY is not set)"
+                                            : "the X display " + Quoted(display));
+            anyName = anyName || !display.empty();
+        } else if (name.starts_with("wayland")) {
+            // A socket handed down can be taken only once, and that is Qt's to do.
+            if (getEnv("WAYLAND_SOCKET"))
+                return {};
+            const std::string display = getEnv("WAYLAND_DISPLAY").value_or("wayland-0");
+            if (canOpen(DisplayKind::Wayland, display))
+                return {};
+            tried.push_back("the Wayland display " + Quoted(display));
+            anyName = true;
+        } else {
+            return {}; // one that needs no display always starts
+        }
     }
-    // Which of the two the desktop offers is Qt's to find out.
-    if (line.displayGiven || !getEnv("DISPLAY").empty() || !getEnv("WAYLAND_DISPLAY").empty() ||
-        !getEnv("WAYLAND_SOCKET").empty())
-        return {};
-    return "kluvian: no desktop to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    if (!anyName)
+        return "kluvian: no desktop to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is "
+               "set)";
+    std::string text = "kluvian: cannot open " + tried.front();
+    for (std::size_t i = 1; i < tried.size(); ++i)
+        text += " nor " + tried[i];
+    return text;
 }
 
 } // namespace kluvian

@@ -3,6 +3,7 @@
 #include "app/TGLForm.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/DisplayCheck.h"
 #include "platform/FreedMemory.h"
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
@@ -52,10 +53,11 @@ std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line, int ar
         break;
     }
     // Qt itself would abort here, with a page about platform plugins.
-    const std::string missing = kluvian::MissingDesktop(line, [](const std::string& name) {
+    const auto getEnv = [](const std::string& name) -> std::optional<std::string> {
         const char* value = std::getenv(name.c_str());
-        return std::string(value ? value : "");
-    });
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const std::string missing = kluvian::MissingDesktop(line, getEnv, kluvian::CanOpenDisplay);
     if (!missing.empty()) {
         std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
