@@ -2,6 +2,7 @@
 #include "render/GameView.h"
 
 #include "platform/Clock.h"
+#include "platform/PointerOnTop.h"
 #include "render/FrameLook.h"
 #include "render/Projection.h"
 #include "render/SurfaceFormat.h"
@@ -134,7 +135,9 @@ void GameView::PollPointer() {
         return;
     const bool first = !polled_;
     polled_ = at;
-    if (!first && QRectF(QPointF(0, 0), QSizeF(size())).contains(at))
+    // Not through a window lying over the drawing: X says where the pointer is, not what of
+    // the drawing it can see.
+    if (!first && QRectF(QPointF(0, 0), QSizeF(size())).contains(at) && PointerOnTop(winId()))
         emit MouseMoved(float(at.x()), float(at.y()));
 }
 

@@ -2,10 +2,13 @@
 #include "render/GameView.h"
 #include "support/FakeClock.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace kluvian {
 namespace {
@@ -63,6 +66,31 @@ TEST_F(GameViewTest, PresentsAPictureOnlyWhenItDiffersFromTheOneOnTheScreen) {
     view_.ShowFrame(false);
     view_.ShowFrame(false);
     EXPECT_EQ(view_.PicturesShown(), shown + 2);
+}
+
+TEST_F(GameViewTest, PolledPointerMovesTheCrossHairOnlyWhereTheDrawingItselfIsUnderIt) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "only X is polled for the pointer";
+    // A window of another kind lying over the left quarter of the drawing; placed by the
+    // program itself, whatever the window manager would do.
+    QWindow cover;
+    cover.setFlags(Qt::ToolTip | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
+    cover.setGeometry(QRect(view_.mapToGlobal(QPoint(0, 0)), QSize(200, 600)));
+    cover.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+
+    std::vector<QPointF> moves;
+    QObject::connect(&view_, &GameView::MouseMoved,
+                     [&](float x, float y) { moves.emplace_back(x, y); });
+    const auto pointAt = [&](int x, int y) {
+        QCursor::setPos(view_.screen(), view_.mapToGlobal(QPoint(x, y)));
+        view_.PollPointer();
+    };
+    pointAt(700, 300); // the first reading only tells where the pointer starts
+    pointAt(600, 300);
+    pointAt(100, 300); // over the other window
+    pointAt(500, 200);
+    EXPECT_EQ(moves, (std::vector<QPointF>{{600, 300}, {500, 200}}));
 }
 
 } // namespace
