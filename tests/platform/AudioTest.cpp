@@ -2,6 +2,7 @@
 #include "platform/Audio.h"
 #include "support/TempDir.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <lame/lame.h>
 
@@ -82,23 +83,67 @@ template <typename Condition> bool WaitFor(Condition condition, std::chrono::mil
 
 std::atomic<int> finishedOnShotChannel{0};
 
-TEST(AudioSystem, FallsBackToTheDummyDriverWhenTheDefaultOneCannotOpen) {
+// SDL's word that the output device went away, as when its sound server ends.
+void RemoveTheDevice() {
+    SDL_Event removed{};
+    removed.type = SDL_AUDIODEVICEREMOVED;
+    removed.adevice.iscapture = 0;
+    SDL_PushEvent(&removed);
+}
+
+TEST(AudioSystem, PlaysSilentlyWithoutADeviceAndComesBackWhenOneOpens) {
     const char* before = std::getenv("SDL_AUDIODRIVER");
     const std::string saved = before != nullptr ? before : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     {
-        const AudioSystem audio;
+        AudioSystem audio;
         EXPECT_EQ(audio.DriverName(), "dummy");
+        EXPECT_TRUE(audio.Silent());
+        audio.Watch(); // still no device: the next try comes later
+        audio.Watch();
+        EXPECT_TRUE(audio.Silent());
+        setenv("SDL_AUDIODRIVER", "disk", 1); // a device appears
+        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+        for (int look = 0; look < 2 && audio.Silent(); ++look)
+            audio.Watch();
+        EXPECT_FALSE(audio.Silent());
+        EXPECT_EQ(audio.DriverName(), "disk");
     }
+    unsetenv("SDL_DISKAUDIOFILE");
     if (before != nullptr)
         setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
     else
         unsetenv("SDL_AUDIODRIVER");
 }
 
+TEST(AudioSystem, AfterTheDeviceWentAwayTheMusicGoesOnWhereItWasAndTheNextShotIsHeard) {
+    const test::TempDir dir;
+    AudioSystem audio;
+    MediaPlayer player(audio);
+    ShotSound shot(audio);
+    player.SetFileName(dir.Write("music.mp3", Mp3(3)));
+    player.Open();
+    player.Play();
+    Mix_SetMusicPosition(1.5);
+    player.Pause();
+    const std::string wav = dir.Write("shot.wav", Wav(0.5, 440));
+    ASSERT_TRUE(shot.Play(wav));
+
+    RemoveTheDevice();
+    audio.Watch();
+    EXPECT_TRUE(audio.Silent());
+    audio.Watch(); // a device opens again at the first try
+    EXPECT_FALSE(audio.Silent());
+    EXPECT_TRUE(player.Playing());
+    EXPECT_EQ(Mix_PausedMusic(), 1);
+    EXPECT_NEAR(Mix_GetMusicPosition(nullptr), 1.5, 0.1);
+    EXPECT_TRUE(shot.Play(wav));
+    EXPECT_EQ(Mix_Playing(ShotSound::kChannel), 1);
+}
+
 TEST(MediaPlayer, OpeningAMissingEmptyOrDamagedFileThrowsAndLeavesItClosed) {
     const test::TempDir dir;
-    const AudioSystem audio;
+    AudioSystem audio;
     MediaPlayer player(audio);
     const std::string good = dir.Write("good.mp3", Mp3(0.3));
     const std::vector<std::string> bad = {
@@ -124,7 +169,7 @@ TEST(MediaPlayer, OpeningAMissingEmptyOrDamagedFileThrowsAndLeavesItClosed) {
 
 TEST(MediaPlayer, PlaysAnMp3OnceFromTheStartAndStopsAndClosesSafely) {
     const test::TempDir dir;
-    const AudioSystem audio;
+    AudioSystem audio;
     MediaPlayer player(audio);
     player.SetFileName(dir.Write("music.mp3", Mp3(0.25)));
     player.Open();
@@ -152,7 +197,7 @@ TEST(MediaPlayer, PlaysAnMp3OnceFromTheStartAndStopsAndClosesSafely) {
 
 TEST(ShotSound, ASecondShotCutsOffTheFirstOnItsChannel) {
     const test::TempDir dir;
-    const AudioSystem audio;
+    AudioSystem audio;
     finishedOnShotChannel = 0;
     Mix_ChannelFinished([](int channel) {
         if (channel == ShotSound::kChannel)
@@ -177,7 +222,7 @@ TEST(ShotSound, ASecondShotCutsOffTheFirstOnItsChannel) {
 
 TEST(ShotSound, IsSilentForAnUnreadableFileAndRereadsAChangedOne) {
     const test::TempDir dir;
-    const AudioSystem audio;
+    AudioSystem audio;
     ShotSound shot(audio);
     EXPECT_FALSE(shot.Play(dir.File("missing.wav")));
     const std::string path = dir.Write("shot.wav", "RIFF garbage");
