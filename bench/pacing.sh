@@ -16,6 +16,8 @@
 #    cross-hair on the screen, resident memory after the loads.
 # The outside rounds of the builds alternate, so a machine that gets busier hurts all alike.
 set -euo pipefail
+# The probe finds the game's windows by their Polish titles.
+export LANGUAGE=pl
 builds=()
 for b in "${@:-build}"; do builds+=("$(cd "$b" && pwd)"); done
 data=$(cd "${DATA_DIR:-${builds[0]}/data}" && pwd)

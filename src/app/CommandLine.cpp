@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
@@ -23,25 +25,37 @@ std::string Quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
 }
 
+// A translated line with its %1 replaced by the argument in quotes; the argument keeps its
+// bytes, whatever they are.
+std::string WithArgument(const QString& line, std::string_view argument) {
+    std::string text = line.toStdString();
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, Quoted(argument));
+    return text;
+}
+
 // The game's own options, GNU style. One that takes a value has it after '=' or as the next
 // argument. The usage lists them in this order.
 struct OwnOption {
     std::string_view name;      // "--help"
     std::string_view shortName; // "-h", or empty
     std::string_view valueName; // shown in the usage; empty for a switch
-    std::string_view help;
+    const char* help;           // translated when shown
     void (*apply)(CommandLine& line, const std::string& value);
 };
 
 constexpr OwnOption kOwnOptions[] = {
-    {"--help", "-h", "", "show this help and leave",
+    {"--help", "-h", "", QT_TRANSLATE_NOOP("CommandLine", "show this help and leave"),
      [](CommandLine& line, const std::string&) { line.action = Action::Help; }},
-    {"--version", "", "", "show the version and leave",
+    {"--version", "", "", QT_TRANSLATE_NOOP("CommandLine", "show the version and leave"),
      [](CommandLine& line, const std::string&) { line.action = Action::Version; }},
-    {"--area", "", "DIR", "play the hunting area in the folder DIR",
+    {"--area", "", "DIR",
+     QT_TRANSLATE_NOOP("CommandLine", "play the hunting area in the folder DIR"),
      [](CommandLine& line, const std::string& dir) {
          if (dir.empty())
-             line = Wrong("option '--area' needs a folder, not an empty name");
+             line = Wrong(QCoreApplication::translate(
+                              "CommandLine", "option '--area' needs a folder, not an empty name")
+                              .toStdString());
          else
              line.areaDir = dir;
      }},
@@ -82,14 +96,16 @@ void ReadArgument(const std::vector<std::string>& args, std::size_t& i, CommandL
     // The value that follows an option as the next argument.
     const auto nextValue = [&](std::string_view option) -> std::optional<std::string> {
         if (i + 1 >= args.size()) {
-            line = Wrong("option " + Quoted(option) + " needs a value");
+            line = Wrong(WithArgument(
+                QCoreApplication::translate("CommandLine", "option %1 needs a value"), option));
             return std::nullopt;
         }
         return args[++i];
     };
 
     if (arg.size() < 2 || arg[0] != '-') {
-        line = Wrong("unexpected argument " + Quoted(arg));
+        line = Wrong(WithArgument(
+            QCoreApplication::translate("CommandLine", "unexpected argument %1"), arg));
         return;
     }
 
@@ -98,7 +114,8 @@ void ReadArgument(const std::vector<std::string>& args, std::size_t& i, CommandL
     if (const OwnOption* own = FindOwnOption(key)) {
         if (own->valueName.empty()) {
             if (equals != std::string::npos)
-                line = Wrong("option " + Quoted(key) + " takes no value");
+                line = Wrong(WithArgument(
+                    QCoreApplication::translate("CommandLine", "option %1 takes no value"), key));
             else
                 own->apply(line, {});
         } else if (equals != std::string::npos) {
@@ -126,7 +143,8 @@ void ReadArgument(const std::vector<std::string>& args, std::size_t& i, CommandL
     if (inlineEquals != std::string_view::npos &&
         IsOneOf(word.substr(0, inlineEquals), kQtOptionsWithInlineValue))
         return;
-    line = Wrong("unknown option " + Quoted(arg));
+    line =
+        Wrong(WithArgument(QCoreApplication::translate("CommandLine", "unknown option %1"), arg));
 }
 
 // The area's folder must be one the game can enter; the game takes it by its canonical name.
@@ -137,19 +155,25 @@ void CheckAreaDir(CommandLine& line) {
     const fs::file_status status = fs::status(dir, error);
     std::string why;
     if (status.type() == fs::file_type::not_found)
-        why = "there is no such folder";
+        why = QCoreApplication::translate("CommandLine", "there is no such folder").toStdString();
     else if (error) // a folder on the way that may not be searched, ...
         why = error.message();
     else if (!fs::is_directory(status))
-        why = "it is not a folder";
+        why = QCoreApplication::translate("CommandLine", "it is not a folder").toStdString();
     else if (!fs::exists(dir / ".", error) && error) // a name in it is reached only by entering
-        why = "the folder cannot be entered (" + error.message() + ")";
+        why = QCoreApplication::translate("CommandLine", "the folder cannot be entered (%1)")
+                  .arg(QString::fromStdString(error.message()))
+                  .toStdString();
     else if (std::string canonical = fs::canonical(dir, error).string(); error)
         why = error.message();
     else
         line.areaDir = canonical.ends_with('/') ? canonical : canonical + '/';
     if (!why.empty()) {
-        line = Wrong("no hunting area at " + Quoted(dir.string()) + ": " + why);
+        //: %1 is the folder, %2 why it is none: "there is no such folder", ...
+        line = Wrong(
+            WithArgument(QCoreApplication::translate("CommandLine", "no hunting area at %1: %2")
+                             .arg(QStringLiteral("%1"), QString::fromStdString(why)),
+                         dir.string()));
         line.faultWithUsage = false;
     }
 }
@@ -187,11 +211,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    std::string text = "Usage: kluvian [OPTION]... [QT-OPTION]...\n"
-                       "A shooting gallery: thirty vultures cross a mountain panorama, and you\n"
-                       "have 90 seconds and an eight-cartridge magazine to score with.\n"
-                       "\n"
-                       "Options:\n";
+    //: Lines of at most 79 characters, for a terminal.
+    std::string text =
+        QCoreApplication::translate(
+            "CommandLine",
+            "Usage: kluvian [OPTION]... [QT-OPTION]...\n"
+            "A shooting gallery: thirty vultures cross a mountain panorama, and you\n"
+            "have 90 seconds and an eight-cartridge magazine to score with.\n"
+            "\n"
+            "Options:\n")
+            .toStdString();
     for (const OwnOption& option : kOwnOptions) {
         std::string names =
             option.shortName.empty() ? "    " : std::string(option.shortName) + ", ";
@@ -199,20 +228,25 @@ std::string UsageText() {
         if (!option.valueName.empty())
             names += " " + std::string(option.valueName);
         names.resize(std::max<std::size_t>(names.size() + 2, 20), ' ');
-        text += "  " + names + std::string(option.help) + "\n";
+        text += "  " + names +
+                QCoreApplication::translate("CommandLine", option.help).toStdString() + "\n";
     }
-    text += "\n"
-            "Qt's own options work as well, among them -platform NAME, -style NAME and\n"
-            "-display DISPLAY.\n"
-            "\n"
-            "The ten best results are kept in wynik.ok beside the program where the player\n"
-            "may write there, otherwise in the player's own $XDG_DATA_HOME/kluvian/\n"
-            "(~/.local/share/kluvian/ by default). An area played with --area keeps its own\n"
-            "table there, in areas/.\n"
-            "\n"
-            "Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,\n"
-            "F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left\n"
-            "button shoots, the right one reloads, the arrows pan.\n";
+    //: Lines of at most 79 characters, for a terminal.
+    text += QCoreApplication::translate(
+                "CommandLine",
+                "\n"
+                "Qt's own options work as well, among them -platform NAME, -style NAME and\n"
+                "-display DISPLAY.\n"
+                "\n"
+                "The ten best results are kept in wynik.ok beside the program where the player\n"
+                "may write there, otherwise in the player's own $XDG_DATA_HOME/kluvian/\n"
+                "(~/.local/share/kluvian/ by default). An area played with --area keeps its own\n"
+                "table there, in areas/.\n"
+                "\n"
+                "Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,\n"
+                "F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left\n"
+                "button shoots, the right one reloads, the arrows pan.\n")
+                .toStdString();
     return text;
 }
 
@@ -231,8 +265,14 @@ std::string MissingDesktop(const CommandLine& line, const GetEnvFn& getEnv,
             const std::string display = line.display.value_or(getEnv("DISPLAY").value_or(""));
             if (canOpen(DisplayKind::X, display))
                 return {};
-            tried.push_back(display.empty() ? "the X display (DISPLAY is not set)"
-                                            : "the X display " + Quoted(display));
+            //: Named in "kluvian: cannot open %1".
+            tried.push_back(
+                display.empty()
+                    ? QCoreApplication::translate("CommandLine",
+                                                  "the X display (DISPLAY is not set)")
+                          .toStdString()
+                    : WithArgument(QCoreApplication::translate("CommandLine", "the X display %1"),
+                                   display));
             anyName = anyName || !display.empty();
         } else if (name.starts_with("wayland")) {
             // A socket handed down can be taken only once, and that is Qt's to do.
@@ -241,19 +281,27 @@ std::string MissingDesktop(const CommandLine& line, const GetEnvFn& getEnv,
             const std::string display = getEnv("WAYLAND_DISPLAY").value_or("wayland-0");
             if (canOpen(DisplayKind::Wayland, display))
                 return {};
-            tried.push_back("the Wayland display " + Quoted(display));
+            tried.push_back(WithArgument(
+                QCoreApplication::translate("CommandLine", "the Wayland display %1"), display));
             anyName = true;
         } else {
             return {}; // one that needs no display always starts
         }
     }
     if (!anyName)
-        return "kluvian: no desktop to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is "
-               "set)";
-    std::string text = "kluvian: cannot open " + tried.front();
+        return QCoreApplication::translate("CommandLine",
+                                           "kluvian: no desktop to show the game on (neither "
+                                           "DISPLAY nor WAYLAND_DISPLAY is set)")
+            .toStdString();
+    QString displays = QString::fromStdString(tried.front());
     for (std::size_t i = 1; i < tried.size(); ++i)
-        text += " nor " + tried[i];
-    return text;
+        //: Two displays that could not be opened, the first tried first.
+        displays = QCoreApplication::translate("CommandLine", "%1 nor %2")
+                       .arg(displays, QString::fromStdString(tried[i]));
+    //: %1 names the display, or the displays, that could not be opened.
+    return QCoreApplication::translate("CommandLine", "kluvian: cannot open %1")
+        .arg(displays)
+        .toStdString();
 }
 
 } // namespace kluvian

@@ -122,7 +122,7 @@ void TGLForm::FormCreate() {
     NewTmr.stop();
     world_.state.Running = false;
 
-    setWindowTitle(QString::fromUtf8(
+    setWindowTitle(tr(
         "Kluvian wer.1.0 - uproszczona wersja gry \"Brassfang\", z podziękowaniem dla jej autora"));
     setFont(SansSerifBold());
     move(196, 108);
@@ -184,7 +184,7 @@ void TGLForm::CreateContext() {
     drawing_->setMinimumSize(1, 1);
     drawing_->setFocusPolicy(Qt::NoFocus);
     if (!view_->HasContext())
-        throw std::runtime_error("Nie można utworzyć kontekstu OpenGL");
+        throw std::runtime_error(tr("Nie można utworzyć kontekstu OpenGL").toStdString());
 }
 
 void TGLForm::InitWorldWithContext() {
@@ -199,32 +199,35 @@ void TGLForm::InitWorldWithContext() {
     } catch (const std::exception& e) {
         dialogs_.ShowError(e.what());
     } catch (...) {
-        dialogs_.ShowError("Unknown error");
+        dialogs_.ShowError(tr("Unknown error").toStdString());
     }
 }
 
 void TGLForm::BuildMenu() {
-    Game1 = menuBar()->addMenu("Game");
-    New1 = Game1->addAction("[F2] New...");
-    ShowHighscores1 = Game1->addAction("[F3] Show Highscores");
+    // The menu has always spoken English among the Polish texts; translations give it the
+    // player's language.
+    Game1 = menuBar()->addMenu(tr("Game"));
+    New1 = Game1->addAction(tr("[F2] New..."));
+    ShowHighscores1 = Game1->addAction(tr("[F3] Show Highscores"));
     Game1->addSeparator();
-    Exit1 = Game1->addAction("[Alt+F4] Exit");
+    Exit1 = Game1->addAction(tr("[Alt+F4] Exit"));
     Exit1->setShortcut(Qt::Key_F6);
 
-    Settings1 = menuBar()->addMenu("Options");
-    Sound1 = Settings1->addAction("[S] Sound");
+    Settings1 = menuBar()->addMenu(tr("Options"));
+    Sound1 = Settings1->addAction(tr("[S] Sound"));
     Sound1->setShortcut(Qt::Key_F4);
     Sound1->setCheckable(true);
     Sound1->setChecked(true);
-    Fullscreen1 = Settings1->addAction("[F] Fullscreen");
+    Fullscreen1 = Settings1->addAction(tr("[F] Fullscreen"));
     Fullscreen1->setShortcut(Qt::Key_F5);
     Fullscreen1->setCheckable(true);
 
     Help1 = menuBar()->addMenu("?");
-    ShowHelpandCredits1 = Help1->addAction("[H] Show Help and Credits");
+    ShowHelpandCredits1 = Help1->addAction(tr("[H] Show Help and Credits"));
     N2 = menuBar()->addAction("-");
     N2->setEnabled(false);
-    Hide1 = menuBar()->addAction("Hide [Alt]");
+    //: Hides the mouse pointer over the game.
+    Hide1 = menuBar()->addAction(tr("Hide [Alt]"));
 
     // Their keys work with the menu bar hidden too (full screen): the window holds them.
     addActions({Sound1, Fullscreen1, Exit1});
@@ -263,18 +266,30 @@ void TGLForm::BuildToolBar() {
         const char* hint;
         QAction* command;
     };
+    // Each accelerator (&) a caption has is a key of its own on the bar.
     const std::array<ButtonEntry, 6> buttons{{
-        {&btnPomoc, "btnPomoc", "F1 &Pomoc", "Otwiera okno pomocy", helpCommand},
-        {&Button1, "Button1", "F2 &Nowa gra", "Rozpoczyna grę od nowa", New1},
-        {&BitBtn1, "BitBtn1", "F3 Wynik", "Pokazuje/Ukrywa tabelę wyników", scoreCommand},
-        {&btnRyki, "btnRyki", "F4 &Dźwięki", "Dxwięki włączone/ wyłączone", Sound1},
-        {&btnEkran, "btnEkran", "F5 &Ekran", "Gra na całym/normalnym ekranie", Fullscreen1},
-        {&btnKoniec, "btnKoniec", "F6 &Koniec", "Koniec pracy", Exit1},
+        //: A tool-bar button of 122 pixels in a bold font: at most about 15 characters.
+        {&btnPomoc, "btnPomoc", QT_TR_NOOP("F1 &Pomoc"), QT_TR_NOOP("Otwiera okno pomocy"),
+         helpCommand},
+        //: A tool-bar button of 122 pixels in a bold font: at most about 15 characters.
+        {&Button1, "Button1", QT_TR_NOOP("F2 &Nowa gra"), QT_TR_NOOP("Rozpoczyna grę od nowa"),
+         New1},
+        //: A tool-bar button of 122 pixels in a bold font: at most about 15 characters.
+        {&BitBtn1, "BitBtn1", QT_TR_NOOP("F3 Wynik"), QT_TR_NOOP("Pokazuje/Ukrywa tabelę wyników"),
+         scoreCommand},
+        //: A tool-bar button of 122 pixels in a bold font: at most about 15 characters.
+        {&btnRyki, "btnRyki", QT_TR_NOOP("F4 &Dźwięki"), QT_TR_NOOP("Dxwięki włączone/ wyłączone"),
+         Sound1},
+        //: A tool-bar button of 122 pixels in a bold font: at most about 15 characters.
+        {&btnEkran, "btnEkran", QT_TR_NOOP("F5 &Ekran"),
+         QT_TR_NOOP("Gra na całym/normalnym ekranie"), Fullscreen1},
+        //: A tool-bar button of 122 pixels in a bold font: at most about 15 characters.
+        {&btnKoniec, "btnKoniec", QT_TR_NOOP("F6 &Koniec"), QT_TR_NOOP("Koniec pracy"), Exit1},
     }};
     for (const auto& entry : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.caption), ToolBar1);
+        auto* button = new QPushButton(tr(entry.caption), ToolBar1);
         button->setObjectName(entry.name);
-        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setToolTip(tr(entry.hint));
         button->setFixedSize(kButtonWidth, kButtonHeight);
         QFont bold = button->font();
         bold.setBold(true);

@@ -7,6 +7,7 @@
 #include "platform/FreedMemory.h"
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
+#include "platform/Translations.h"
 #include "render/SurfaceFormat.h"
 #include "scores/ScoreFilePlace.h"
 #include "windows/GameIcon.h"
@@ -32,14 +33,15 @@ kluvian::ScoreFilePlace ScoresOf(const kluvian::CommandLine& line) {
 
 // Answers what needs no desktop: the help, the version, a wrong command line, a start with no
 // desktop to show the game on. Returns the exit status then; nothing when the game may start.
-std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line, int argc, char** argv) {
+// Needs the core application object (the paths and the translations come from Qt).
+std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line) {
     using Action = kluvian::CommandLine::Action;
     switch (line.action) {
     case Action::Help: {
-        // The paths come from Qt, which needs its core object but no display for them.
-        const QCoreApplication core(argc, argv);
         const kluvian::ScoreFilePlace scores = ScoresOf(line);
-        std::printf("%s\nYour table: %s\n", kluvian::UsageText().c_str(), scores.saveTo.c_str());
+        const QString table = QCoreApplication::translate("CommandLine", "Your table: %1")
+                                  .arg(QString::fromStdString(scores.saveTo));
+        std::printf("%s\n%s\n", kluvian::UsageText().c_str(), table.toStdString().c_str());
         return 0;
     }
     case Action::Version:
@@ -69,12 +71,21 @@ std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line, int ar
 
 int main(int argc, char** argv) {
     kluvian::KeepFreedMemoryForReuse();
-    const kluvian::CommandLine line = kluvian::ParseCommandLine({argv + 1, argv + argc});
-    if (const std::optional<int> status = AnswerWithoutDesktop(line, argc, argv))
-        return *status;
+    kluvian::CommandLine line;
+    {
+        // The command line speaks the player's language before any display is opened. Qt's
+        // own options stay in argv for the application object below.
+        int coreArgc = 1;
+        const QCoreApplication core(coreArgc, argv);
+        const kluvian::PlayerLanguage language;
+        line = kluvian::ParseCommandLine({argv + 1, argv + argc});
+        if (const std::optional<int> status = AnswerWithoutDesktop(line))
+            return *status;
+    }
     kluvian::UseGameSurfaceFormat();
     kluvian::Application app(argc, argv);
     kluvian::Application::setApplicationName("Kluvian");
+    const kluvian::PlayerLanguage language;
 
     kluvian::QtDialogs dialogs;
     kluvian::SystemClock clock;

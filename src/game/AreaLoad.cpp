@@ -5,6 +5,8 @@
 #include "game/Shooting.h"
 #include "platform/FileBytes.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace kluvian {
@@ -162,7 +164,9 @@ void RunAreaLoad(World& world, AreaLoadHost& host) {
     try {
         LoadArea(world, host, dir);
     } catch (...) {
-        host.ShowWarning(kMissingFileWarning);
+        host.ShowWarning(
+            QCoreApplication::translate("AreaLoad", "Przynajmniej 1 plik nie został znaleziony!")
+                .toStdString());
     }
     host.FinishLoad();
 }

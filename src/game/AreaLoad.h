@@ -39,8 +39,6 @@ public:
 };
 
 inline constexpr std::string_view kAreaName = "BlueMountains";
-inline constexpr std::string_view kMissingFileWarning =
-    "Przynajmniej 1 plik nie został znaleziony!";
 // Progress steps of a complete load: music, 3 + 7 layers, cartridge, 30 falling pictures,
 // 18 flight frames.
 inline constexpr int kLoadSteps = 60;

@@ -18,7 +18,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         reporter_(e.what());
     } catch (...) {
-        reporter_("Unknown error");
+        reporter_(QCoreApplication::translate("Application", "Unknown error").toStdString());
     }
     return false;
 }

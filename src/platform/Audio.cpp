@@ -26,9 +26,14 @@ constexpr int kBufferFrames = 512;
 constexpr int kSilentBufferFrames = 128;
 constexpr int kWatchMs = 1000;
 
-std::string MixerError(const std::string& fallback) {
+// SDL's own message (in English, as SDL writes it), else the fallback, translated.
+std::string MixerError(const QString& fallback) {
     const char* text = Mix_GetError();
-    return text != nullptr && *text != '\0' ? std::string(text) : fallback;
+    return text != nullptr && *text != '\0' ? std::string(text) : fallback.toStdString();
+}
+
+QString FileText(const char* text, const std::string& fileName) {
+    return QCoreApplication::translate("Audio", text).arg(QString::fromStdString(fileName));
 }
 
 // ALSA's library reports every failed probe on standard error, a page of it where there is no
@@ -78,9 +83,13 @@ AudioSystem::AudioSystem() {
     if (!OpenMixer()) {
         const std::string why = SDL_GetError();
         if (!OpenSilentMixer())
-            throw std::runtime_error(MixerError("Cannot open the audio device"));
+            throw std::runtime_error(
+                MixerError(QCoreApplication::translate("Audio", "Cannot open the audio device")));
         silent_ = true;
-        std::fprintf(stderr, "kluvian: no sound device, playing silently (%s)\n", why.c_str());
+        const QString line =
+            QCoreApplication::translate("Audio", "kluvian: no sound device, playing silently (%1)")
+                .arg(QString::fromStdString(why));
+        std::fprintf(stderr, "%s\n", line.toStdString().c_str());
     }
     Mix_Init(MIX_INIT_MP3);
     driver_ = CurrentDriver();
@@ -173,16 +182,20 @@ void MediaPlayer::Open() {
     Close();
     Mix_Music* music = Mix_LoadMUS(fileName_.c_str());
     if (music == nullptr)
-        throw std::runtime_error(MixerError("Cannot open " + fileName_));
+        throw std::runtime_error(
+            MixerError(FileText(QT_TRANSLATE_NOOP("Audio", "Cannot open %1"), fileName_)));
     music_.reset(music);
 }
 
 void MediaPlayer::Play() {
     if (!music_)
-        throw std::runtime_error("The media player has no file open");
+        throw std::runtime_error(
+            QCoreApplication::translate("Audio", "The media player has no file open")
+                .toStdString());
     // One pass through the file; playing starts from the beginning.
     if (Mix_PlayMusic(music_.get(), 1) != 0)
-        throw std::runtime_error(MixerError("Cannot play " + fileName_));
+        throw std::runtime_error(
+            MixerError(FileText(QT_TRANSLATE_NOOP("Audio", "Cannot play %1"), fileName_)));
 }
 
 void MediaPlayer::Stop() {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Fonts.h"
 
+#include <QAbstractButton>
 #include <QStringList>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace kluvian {
 
@@ -33,6 +37,14 @@ QFont ArialBlackLike() {
 QFont SansSerifBold() {
     return PixelFont({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 13,
                      QFont::Bold);
+}
+
+int ButtonWidthFor(const QAbstractButton& button, int designWidth) {
+    const QStyle* style = button.style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+                             style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button));
+    const int caption = button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&'));
+    return std::max(designWidth, caption + margins);
 }
 
 } // namespace kluvian

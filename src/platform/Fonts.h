@@ -3,6 +3,8 @@
 
 #include <QFont>
 
+class QAbstractButton;
+
 namespace kluvian {
 
 // Near equivalents, from Debian's DejaVu and Liberation fonts, of the three faces the
@@ -16,5 +18,9 @@ QFont ArialBlackLike();
 
 // The bold window font of the main, help and score table windows: 13 pixels, bold.
 QFont SansSerifBold();
+
+// The width for a button laid out designWidth pixels wide: wider only where its caption (a
+// translation) would not fit between the style's margins.
+int ButtonWidthFor(const QAbstractButton& button, int designWidth);
 
 } // namespace kluvian

@@ -22,24 +22,8 @@ public:
     explicit IoError(int code) : std::runtime_error(TextOf(code)), code_(code) {}
     int Code() const { return code_; }
 
-    static std::string TextOf(int code) {
-        switch (code) {
-        case FileNotFound:
-            return "File not found";
-        case PathNotFound:
-            return "Path not found";
-        case AccessDenied:
-            return "File access denied";
-        case ReadBeyondEnd:
-            return "Read beyond end of file";
-        case DiskFull:
-            return "Disk full";
-        case InvalidNumericInput:
-            return "Invalid numeric input";
-        default:
-            return "I/O error " + std::to_string(code);
-        }
-    }
+    // The text of a code in the player's language.
+    static std::string TextOf(int code);
 
 private:
     int code_;

@@ -16,11 +16,12 @@ namespace {
 // The word centred on the view in glyphs of 60 units, in the area's help colour.
 void DrawPauseText(const World& world) {
     constexpr std::int32_t kSize = 60;
-    const auto length = static_cast<std::int32_t>(kPauseText.size());
+    const std::string text = PauseText();
+    const auto length = static_cast<std::int32_t>(text.size());
     // Glyph i spans 800 - X + i * size / 2 .. + size from the left: the text's middle at 400.
     const std::int32_t x = 400 + (length + 1) * kSize / 4 + kSize / 2;
     const RGBColor& c = world.state.HelpColor;
-    DrawFontText(world.textures.FontTex, kPauseText, x, 300 - kSize / 2, kSize, c.R, c.G, c.B);
+    DrawFontText(world.textures.FontTex, text, x, 300 - kSize / 2, kSize, c.R, c.G, c.B);
 }
 
 } // namespace

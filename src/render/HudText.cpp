@@ -1,21 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/HudText.h"
 
+#include "platform/CodePage.h"
+
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace kluvian {
 
+std::string PauseText() {
+    //: The bitmap font of the game's picture: letters of code page 1250 only (Polish,
+    //: German, ...), in glyphs of 60 units over an 800-unit view: at most 20 characters.
+    return ToCp1250(QCoreApplication::translate("HudText", "Pauza"));
+}
+
 std::string FpsText(float Fps) {
     // nearbyint rounds halves to even in the default rounding mode.
-    return std::to_string(static_cast<long long>(std::nearbyint(double(Fps)))) + " FPS";
+    const auto rounded = static_cast<long long>(std::nearbyint(double(Fps)));
+    //: Frames a second, in the bottom-right corner of the game's picture (bitmap font: code
+    //: page 1250 letters only).
+    return ToCp1250(QCoreApplication::translate("HudText", "%1 FPS").arg(rounded));
 }
 
 std::string ScoreText(const GameState& state) {
-    return "Wynik: " + std::to_string(state.Score);
+    //: The score, top left of the game's picture (bitmap font: code page 1250 letters only).
+    return ToCp1250(QCoreApplication::translate("HudText", "Wynik: %1").arg(state.Score));
 }
 
 std::string TimeText(const GameState& state) {
-    return "Czas: " + std::to_string(state.TimeLeft);
+    //: The seconds left, below the score (bitmap font: code page 1250 letters only).
+    return ToCp1250(QCoreApplication::translate("HudText", "Czas: %1").arg(state.TimeLeft));
 }
 
 } // namespace kluvian

@@ -4,12 +4,14 @@
 #include "game/GameState.h"
 
 #include <string>
-#include <string_view>
 
 namespace kluvian {
 
+// The words of the head-up display, in the player's language as code page 1250 bytes: the
+// bitmap font's encoding.
+
 // Shown over a paused game.
-inline constexpr std::string_view kPauseText = "Pauza";
+std::string PauseText();
 
 // The frame-rate text: Fps rounded to the nearest integer, halves to even, then " FPS".
 std::string FpsText(float Fps);

@@ -6,6 +6,7 @@
 #include "scores/IntegerText.h"
 #include "scores/TFWynik.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -34,20 +35,26 @@ void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
     const std::string& lastScore = table.Grid().Cell(kScoreColumn, kLastPlaceRow);
     const auto last = ParseInteger(lastScore);
     if (!last) {
-        dialogs.ShowError("'" + FromCp1250(lastScore).toStdString() +
-                          "' is not a valid integer value");
+        dialogs.ShowError(
+            QCoreApplication::translate("EndGame", "'%1' is not a valid integer value")
+                .arg(FromCp1250(lastScore))
+                .toStdString());
         return;
     }
     if (*last >= Score) {
         // Qt breaks lines at "\n"; a CR before it would show as a stray character.
         dialogs.ShowMessage({},
-                            "Tym razem wynik jest poza finałową dziesiątką.\n"
-                            "  Następnym razem napewno będzie lepiej.",
+                            QCoreApplication::translate(
+                                "EndGame", "Tym razem wynik jest poza finałową dziesiątką.\n"
+                                           "  Następnym razem napewno będzie lepiej.")
+                                .toStdString(),
                             DialogIcon::None);
         return;
     }
-    const auto name =
-        dialogs.AskText("Gratulacje z dobrego wyniku!", "Podaj więc swoją nazwę", kNameLength);
+    const auto name = dialogs.AskText(
+        QCoreApplication::translate("EndGame", "Gratulacje z dobrego wyniku!").toStdString(),
+        QCoreApplication::translate("EndGame", "Podaj więc swoją nazwę").toStdString(),
+        kNameLength);
     if (!name)
         return;
     std::string nameBytes = CellText(QString::fromStdString(*name));

@@ -5,6 +5,8 @@
 #include "platform/IoError.h"
 #include "scores/TFWynik.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 
 namespace kluvian {
@@ -23,11 +25,15 @@ void SaveTableBeforeClose(TFWynik& table, Dialogs& dialogs) {
             dialogs.ShowError(e.what());
         }
         // Escape and the close box try again: quitting without the table takes a choice.
-        if (!dialogs.AskYesNo(
-                {},
+        const std::string question =
+            QCoreApplication::translate(
+                "SaveOnClose",
                 "Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.\n"
-                "Spróbować jeszcze raz? Jeśli nie, gra zakończy się bez zapisania wyników.",
-                {.yes = "Tak", .no = "Nie", .escapeMeansYes = true}))
+                "Spróbować jeszcze raz? Jeśli nie, gra zakończy się bez zapisania wyników.")
+                .toStdString();
+        const std::string yes = QCoreApplication::translate("SaveOnClose", "Tak").toStdString();
+        const std::string no = QCoreApplication::translate("SaveOnClose", "Nie").toStdString();
+        if (!dialogs.AskYesNo({}, question, {.yes = yes, .no = no, .escapeMeansYes = true}))
             return;
     }
 }

@@ -10,6 +10,7 @@
 #include "scores/Records.h"
 #include "scores/ScoreGridModel.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -44,7 +45,7 @@ TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace pla
                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       dialogs_(dialogs), randomBelow_(std::move(randomBelow)), place_(std::move(place)),
       mainWindow_(mainWindow) {
-    setWindowTitle(QStringLiteral("Tabela mistrzów"));
+    setWindowTitle(QCoreApplication::translate("TFWynik", "Tabela mistrzów"));
     setFixedSize(kClientWidth, kClientHeight);
     // Closing the table only hides it; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -78,15 +79,17 @@ TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace pla
 
     Dirgrp = new QGroupBox(QStringLiteral(" DirGrip "), this);
     Dirgrp->setGeometry(0, 224, 89, 57);
-    ascending_ = new QRadioButton(QStringLiteral("Ascending"), Dirgrp);
-    descending_ = new QRadioButton(QStringLiteral("Descending"), Dirgrp);
+    ascending_ = new QRadioButton(QCoreApplication::translate("TFWynik", "Ascending"), Dirgrp);
+    descending_ = new QRadioButton(QCoreApplication::translate("TFWynik", "Descending"), Dirgrp);
     ascending_->setGeometry(8, 16, 78, 17);
     descending_->setGeometry(8, 34, 78, 17);
     descending_->setChecked(true);
     Dirgrp->setVisible(false);
 
-    Button1 = new QPushButton(QStringLiteral("&Zamknij"), this);
-    Button1->setGeometry(128, 304, 75, 25);
+    Button1 = new QPushButton(QCoreApplication::translate("TFWynik", "&Zamknij"), this);
+    // A wider caption widens the button about its middle.
+    const int buttonWidth = ButtonWidthFor(*Button1, 75);
+    Button1->setGeometry(128 - (buttonWidth - 75) / 2, 304, buttonWidth, 25);
     connect(Button1, &QPushButton::clicked, this, &TFWynik::Button1Click);
 
     FormCreate();

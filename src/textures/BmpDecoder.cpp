@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/BmpDecoder.h"
+#include "textures/RefusalText.h"
 
 #include "platform/FileBytes.h"
 #include "textures/PixelSwap.h"
@@ -26,10 +27,14 @@ std::uint16_t Uint16At(const std::uint8_t* p) {
     return std::uint16_t(p[0] | p[1] << 8);
 }
 
+// fileMessage: marked for translation, or empty.
 DecodeResult Refused(PictureSource source, const std::string& name, const char* fileMessage) {
+    const std::string caption = RefusalText(QT_TRANSLATE_NOOP("Textures", "BMP Unit"));
     if (source == PictureSource::Resource)
-        return DecodeResult::Refused("BMP Unit", "Unable to read from resource - " + name);
-    return DecodeResult::Refused("BMP Unit", fileMessage);
+        return DecodeResult::Refused(
+            caption,
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "Unable to read from resource - %1"), name));
+    return DecodeResult::Refused(caption, *fileMessage != '\0' ? RefusalText(fileMessage) : "");
 }
 
 } // namespace
@@ -53,16 +58,16 @@ DecodeResult DecodeBmp(std::span<const std::uint8_t> bytes, const std::string& n
     std::size_t position = std::min(bytes.size(), kHeadersSize);
     const std::uint64_t paletteSize = std::uint64_t(clrUsed) * kPaletteEntrySize;
     if (paletteSize > bytes.size() - position)
-        return Refused(source, name, "Error reading palette");
+        return Refused(source, name, QT_TRANSLATE_NOOP("Textures", "Error reading palette"));
     position += std::size_t(paletteSize);
 
     // The pixels are always taken as 3-byte triples, so at least that many must be there.
     const auto needed = PixelBufferSize(width, height, 3);
     if (!needed)
-        return Refused(source, name, "Error reading bitmap data");
+        return Refused(source, name, QT_TRANSLATE_NOOP("Textures", "Error reading bitmap data"));
     const std::int64_t n = sizeImage != 0 ? std::int64_t(sizeImage) : width * height * bitCount / 8;
     if (n < std::int64_t(*needed) || std::uint64_t(n) > bytes.size() - position)
-        return Refused(source, name, "Error reading bitmap data");
+        return Refused(source, name, QT_TRANSLATE_NOOP("Textures", "Error reading bitmap data"));
 
     Picture picture{int(width), int(height), 3, {}};
     picture.pixels.assign(bytes.begin() + std::ptrdiff_t(position),
@@ -74,7 +79,9 @@ DecodeResult DecodeBmp(std::span<const std::uint8_t> bytes, const std::string& n
 DecodeResult DecodeBmp(const std::string& fileName) {
     const auto bytes = ReadFileBytes(fileName);
     if (!bytes)
-        return DecodeResult::Refused("BMP Unit", "Error opening " + fileName);
+        return DecodeResult::Refused(
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "BMP Unit")),
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "Error opening %1"), fileName));
     return DecodeBmp(*bytes, fileName, PictureSource::File);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/JpegDecoder.h"
+#include "textures/RefusalText.h"
 
 #include "platform/FileBytes.h"
 
@@ -88,9 +89,13 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> bytes, const std::string& 
                         PictureSource source) {
     const auto refused = [&] {
         if (source == PictureSource::Resource)
-            return DecodeResult::Refused("BMP Unit",
-                                         "Couldn't load JPG Resource - " + Quoted(name));
-        return DecodeResult::Refused("BMP Unit", "Couldn't load JPG - " + Quoted(name));
+            return DecodeResult::Refused(
+                RefusalText(QT_TRANSLATE_NOOP("Textures", "BMP Unit")),
+                RefusalText(QT_TRANSLATE_NOOP("Textures", "Couldn't load JPG Resource - %1"),
+                            Quoted(name)));
+        return DecodeResult::Refused(
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "BMP Unit")),
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "Couldn't load JPG - %1"), Quoted(name)));
     };
     Decompressor jpeg;
     if (bytes.empty() || !ReadHeader(&jpeg.info, &jpeg.errors, bytes.data(), bytes.size()))
@@ -111,7 +116,9 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> bytes, const std::string& 
 DecodeResult DecodeJpeg(const std::string& fileName) {
     const auto bytes = ReadFileBytes(fileName);
     if (!bytes)
-        return DecodeResult::Refused("BMP Unit", "Couldn't load JPG - " + Quoted(fileName));
+        return DecodeResult::Refused(
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "BMP Unit")),
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "Couldn't load JPG - %1"), Quoted(fileName)));
     return DecodeJpeg(*bytes, fileName, PictureSource::File);
 }
 

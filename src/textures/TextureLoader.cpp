@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/TextureLoader.h"
+#include "textures/RefusalText.h"
 
 #include "textures/BmpDecoder.h"
 #include "textures/JpegDecoder.h"
@@ -20,7 +21,10 @@ DecodeResult Read(const EmbeddedResources& resources, const std::string& fileNam
         return decode(fileName);
     const auto bytes = resources.Find(EmbeddedResources::NameOf(fileName), resourceType);
     if (!bytes)
-        return DecodeResult::Refused(notFoundCaption, "File not found in resource - " + fileName);
+        return DecodeResult::Refused(
+            RefusalText(notFoundCaption),
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "File not found in resource - %1"),
+                        fileName));
     return decode(*bytes, fileName, PictureSource::Resource);
 }
 
@@ -48,19 +52,22 @@ void TextureLoader::LoadTexture(const std::string& fileName, GLuint& slot, bool 
 
 bool TextureLoader::BmpToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
     const auto decode = [](const auto&... args) { return DecodeBmp(args...); };
-    return UploadOrShow(Read(resources_, fileName, fromResource, "BMP", "BMP Texture", decode),
+    return UploadOrShow(Read(resources_, fileName, fromResource, "BMP",
+                             QT_TRANSLATE_NOOP("Textures", "BMP Texture"), decode),
                         slot);
 }
 
 bool TextureLoader::JpgToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
     const auto decode = [](const auto&... args) { return DecodeJpeg(args...); };
-    return UploadOrShow(Read(resources_, fileName, fromResource, "JPEG", "JPG Texture", decode),
+    return UploadOrShow(Read(resources_, fileName, fromResource, "JPEG",
+                             QT_TRANSLATE_NOOP("Textures", "JPG Texture"), decode),
                         slot);
 }
 
 bool TextureLoader::TgaToTexture(const std::string& fileName, GLuint& slot, bool fromResource) {
     const auto decode = [](const auto&... args) { return DecodeTga(args...); };
-    return UploadOrShow(Read(resources_, fileName, fromResource, "TGA", "TGA Texture", decode),
+    return UploadOrShow(Read(resources_, fileName, fromResource, "TGA",
+                             QT_TRANSLATE_NOOP("Textures", "TGA Texture"), decode),
                         slot);
 }
 

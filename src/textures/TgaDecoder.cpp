@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textures/TgaDecoder.h"
+#include "textures/RefusalText.h"
 
 #include "platform/FileBytes.h"
 #include "platform/IoError.h"
@@ -14,14 +15,20 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 18;
 
-DecodeResult RefusedLoad(const std::string& name, const char* why) {
-    return DecodeResult::Refused("TGA File Error", "Couldn't load " + Quoted(name) + why);
+// message: the refusal, with %1 for the quoted name.
+DecodeResult RefusedLoad(const std::string& name, const char* message) {
+    return DecodeResult::Refused(RefusalText(QT_TRANSLATE_NOOP("Textures", "TGA File Error")),
+                                 RefusalText(message, Quoted(name)));
 }
 
 DecodeResult RefusedRead(const std::string& name, PictureSource source) {
     if (source == PictureSource::Resource)
-        return DecodeResult::Refused("BMP Unit", "Unable to read from resource - " + name);
-    return DecodeResult::Refused("TGA File Error", "Couldn't read file " + Quoted(name) + ".");
+        return DecodeResult::Refused(
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "BMP Unit")),
+            RefusalText(QT_TRANSLATE_NOOP("Textures", "Unable to read from resource - %1"), name));
+    return DecodeResult::Refused(
+        RefusalText(QT_TRANSLATE_NOOP("Textures", "TGA File Error")),
+        RefusalText(QT_TRANSLATE_NOOP("Textures", "Couldn't read file %1."), Quoted(name)));
 }
 
 // Raw copy of `count` pixels with the blue and red bytes exchanged; B is known at compile
@@ -79,12 +86,18 @@ DecodeResult DecodeTga(std::span<const std::uint8_t> bytes, const std::string& n
     const std::uint8_t* header = bytes.data();
     const int imageType = header[2];
     if (imageType != 2 && imageType != 10)
-        return RefusedLoad(name, ". Only 24 and 32bit TGA supported.");
+        return RefusedLoad(
+            name,
+            QT_TRANSLATE_NOOP("Textures", "Couldn't load %1. Only 24 and 32bit TGA supported."));
     if (header[1] != 0)
-        return RefusedLoad(name, ". Colormapped TGA files not supported.");
+        return RefusedLoad(
+            name, QT_TRANSLATE_NOOP("Textures",
+                                    "Couldn't load %1. Colormapped TGA files not supported."));
     const int depth = header[16];
     if (depth != 24 && depth != 32)
-        return RefusedLoad(name, ". Only 24 and 32 bit TGA files supported.");
+        return RefusedLoad(
+            name, QT_TRANSLATE_NOOP("Textures",
+                                    "Couldn't load %1. Only 24 and 32 bit TGA files supported."));
 
     const int width = header[12] + 256 * header[13];
     const int height = header[14] + 256 * header[15];
@@ -134,7 +147,9 @@ DecodeResult DecodeTga(const std::string& fileName) {
 }
 
 DecodeResult TgaFileNotFound(const std::string& fileName) {
-    return DecodeResult::Refused("TGA Texture", "File not found  - " + fileName);
+    return DecodeResult::Refused(
+        RefusalText(QT_TRANSLATE_NOOP("Textures", "TGA Texture")),
+        RefusalText(QT_TRANSLATE_NOOP("Textures", "File not found  - %1"), fileName));
 }
 
 } // namespace kluvian

@@ -5,6 +5,7 @@
 #include "windows/HelpText.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -15,26 +16,16 @@
 
 namespace kluvian {
 
-namespace {
-
-QString JoinedHelpText() {
-    QStringList lines;
-    for (const std::string_view line : HelpLines())
-        lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
-    return lines.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
 TFhelp::TFhelp(QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Fhelp"));
-    setWindowTitle(QStringLiteral("Pomoc"));
+    setWindowTitle(QCoreApplication::translate("TFhelp", "Pomoc"));
     setFont(SansSerifBold());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    const QString hint = QStringLiteral("Klawisz <ESC> zamyka to okno");
+    //: Plain text, not HTML: <ESC> is shown as it stands.
+    const QString hint = QCoreApplication::translate("TFhelp", "Klawisz <ESC> zamyka to okno");
     setToolTip(hint);
     setStatusTip(hint);
     setSizeGripEnabled(false);
@@ -45,7 +36,7 @@ TFhelp::TFhelp(QWidget* owner)
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo1_->setTabChangesFocus(true);
-    memo1_->setPlainText(JoinedHelpText());
+    memo1_->setPlainText(HelpText());
 
     panel1_ = new QFrame(this);
     panel1_->setObjectName(QStringLiteral("Panel1"));
@@ -54,9 +45,9 @@ TFhelp::TFhelp(QWidget* owner)
     panel1_->setLineWidth(4);
     panel1_->setFixedHeight(33);
 
-    button1_ = new QPushButton(QStringLiteral("&Zamknij"), panel1_);
+    button1_ = new QPushButton(QCoreApplication::translate("TFhelp", "&Zamknij"), panel1_);
     button1_->setObjectName(QStringLiteral("Button1"));
-    button1_->setGeometry(240, 4, 75, 25);
+    button1_->setGeometry(240, 4, ButtonWidthFor(*button1_, 75), 25);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

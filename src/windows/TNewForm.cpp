@@ -4,6 +4,7 @@
 #include "platform/Fonts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -11,6 +12,8 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace kluvian {
 
@@ -35,20 +38,23 @@ TNewForm::TNewForm(QWidget* owner)
     // It only tells the player to wait: the keys stay with the game's window, and a
     // desktop that gave it the focus might not give the focus back when it goes.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("Trwa ładowanie"));
+    setWindowTitle(QCoreApplication::translate("TNewForm", "Trwa ładowanie"));
     setFont(TahomaLike());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
     label1_ = Place<QLabel>(this, "Label1", {0, 0, 266, 18}, true);
-    label1_->setText(QStringLiteral("Poczekaj chwilkę teraz ładuję dane..."));
+    label1_->setText(
+        QCoreApplication::translate("TNewForm", "Poczekaj chwilkę teraz ładuję dane..."));
     label1_->setFont(ArialBlackLike());
+    // A longer translation widens the line, and the window with it.
+    label1_->resize(std::max(label1_->width(), label1_->sizeHint().width()), label1_->height());
 
     areasCombo_ = Place<QComboBox>(this, "AreasCombo", {0, 19, 161, 21}, false);
     areasCombo_->setEditable(false);
 
     button1_ = Place<QPushButton>(this, "Button1", {168, 19, 252, 25}, false);
-    button1_->setText(QStringLiteral("Go Hunting"));
+    button1_->setText(QCoreApplication::translate("TNewForm", "Go Hunting"));
     setTabOrder(areasCombo_, button1_);
 
     preview_ = Place<QLabel>(this, "Preview", {0, 46, 420, 100}, false);
@@ -63,7 +69,8 @@ TNewForm::TNewForm(QWidget* owner)
     gauge1_->setPalette(bar);
 
     label2_ = Place<QLabel>(this, "Label2", {120, 176, 190, 13}, false);
-    label2_->setText(QStringLiteral("Use [Alt] for the menu and [H] for help!"));
+    label2_->setText(
+        QCoreApplication::translate("TNewForm", "Use [Alt] for the menu and [H] for help!"));
 
     connect(button1_, &QPushButton::clicked, this, &TNewForm::Button1Click);
     FitToVisibleControls();

@@ -69,4 +69,7 @@ pids+=($!)
 await "weston" test -S "$runtime/$socket"
 
 export DISPLAY=$x_display XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket
+# The game's own language, Polish, whatever the machine's locale: the program started by a
+# test looks for its windows by their Polish titles.
+export LANGUAGE=pl
 "$@"
