@@ -184,7 +184,7 @@ private:
     TNewForm* NewForm = nullptr;
     TFhelp* Fhelp = nullptr;
     int loadDepth_ = 0;
-    std::unique_ptr<TFWynik> FWynik; // no Qt parent: a top-level window of its own
+    std::unique_ptr<TFWynik> FWynik; // a top-level window of its own, transient for this one
 };
 
 } // namespace kluvian

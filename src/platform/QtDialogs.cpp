@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 
 namespace kluvian {
 namespace {
@@ -35,8 +36,16 @@ QMessageBox::Icon IconOf(DialogIcon icon) {
 
 // The loading window and the score table stay on top; a dialog shown while one of them is
 // up must not end up under it. Among windows that stay on top the newest is uppermost.
+// Transient for the window the player is in, the dialog is the game's own as the window
+// manager sees it: kept above that window and with it. Without an owner Qt names its hidden
+// leader window on X, which mutter rejects as invalid.
 void KeepAboveOtherWindows(QDialog& dialog) {
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const QWidget* active = QApplication::activeWindow();
+    if (active == nullptr || active->windowHandle() == nullptr)
+        return;
+    dialog.winId(); // the native window, made now to be given its owner
+    dialog.windowHandle()->setTransientParent(active->windowHandle());
 }
 
 // Wide enough that a window manager can show the whole caption beside its buttons. The

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLFramebufferObject>
+#include <QPlatformSurfaceEvent>
 
 #include <GL/gl.h>
 
@@ -22,19 +23,31 @@ namespace {
 
 constexpr double kLoadDrawMs = 250;
 
+// Qt's Wayland plugin makes a swap wait for the display by holding the GUI thread until the
+// compositor's frame callback, up to 100 ms a picture: a compositor that answers late holds
+// the flight's and the clock's timers with it. There the frame loop paces itself, as it does
+// wherever swaps never wait; a compositor shows whole pictures only, so nothing tears.
+QSurfaceFormat DrawingFormat() {
+    QSurfaceFormat format = GameSurfaceFormat();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        format.setSwapInterval(0);
+    return format;
+}
+
 } // namespace
 
 GameView::GameView(const World& world, const FrameStats& stats, const VisibleParts& parts)
     : world_(world), stats_(stats), parts_(parts) {
     setSurfaceType(QSurface::OpenGLSurface);
-    setFormat(GameSurfaceFormat());
+    const QSurfaceFormat format = DrawingFormat();
+    setFormat(format);
     // Keys go to the main window around the drawing, where the commands' shortcuts live.
     setFlag(Qt::WindowDoesNotAcceptFocus);
     // Only X can say at once where the pointer is; elsewhere the events are all there is.
     pollsPointer_ = QGuiApplication::platformName() == QLatin1String("xcb");
 
-    context_.setFormat(GameSurfaceFormat());
-    offscreen_.setFormat(GameSurfaceFormat());
+    context_.setFormat(format);
+    offscreen_.setFormat(format);
     offscreen_.create();
     ready_ = context_.create() && offscreen_.isValid();
     if (!ready_)
@@ -58,7 +71,7 @@ void GameView::ReleaseResources() {
 void GameView::MakeCurrent() {
     if (!ready_)
         return;
-    if (isExposed())
+    if (onScreen_ && isVisible())
         context_.makeCurrent(this);
     else
         context_.makeCurrent(&offscreen_);
@@ -80,7 +93,9 @@ void GameView::Present() {
 }
 
 void GameView::ShowFrame(bool behindLoadingWindow) {
-    if (!ready_ || !isExposed())
+    // Not isExposed(): on Wayland it may stay false while the window is on the screen, until a
+    // new picture brings the frame callback that exposes it again.
+    if (!ready_ || !onScreen_ || !isVisible())
         return;
     if (behindLoadingWindow && SteadyMilliseconds() - shownMs_ < kLoadDrawMs)
         return;
@@ -94,8 +109,19 @@ void GameView::ShowFrame(bool behindLoadingWindow) {
 void GameView::exposeEvent(QExposeEvent*) {
     // What the window system lost of the window is drawn again as the world is now; the
     // frames' rules run only when a frame is due.
-    if (ready_ && isExposed())
-        Present();
+    if (!ready_ || !isExposed())
+        return;
+    onScreen_ = true;
+    Present();
+}
+
+bool GameView::event(QEvent* event) {
+    // Its surface gone, the window is drawn into again only once it is exposed again.
+    if (event->type() == QEvent::PlatformSurface &&
+        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
+        onScreen_ = false;
+    return QWindow::event(event);
 }
 
 std::uint8_t GameView::PickAt(float x, float y) {

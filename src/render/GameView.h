@@ -31,13 +31,15 @@ public:
     GameView(const World& world, const FrameStats& stats, const VisibleParts& parts);
 
     bool HasContext() const { return ready_; }
-    // Makes the drawing's context current: on the window once it shows, before that on an
+    // Makes the drawing's context current: on the window while it shows, otherwise on an
     // off-screen surface, so textures can be made at any moment.
     void MakeCurrent();
 
     // Presents the world as it is, unless the picture on the screen already shows it. Behind
     // the loading window at most four pictures a second are presented: drawing and presenting
-    // would take a load's time, and a load is over in a fraction of a second.
+    // would take a load's time, and a load is over in a fraction of a second. A window shown
+    // once gets its pictures whether or not the window system counts it exposed just then:
+    // Qt's Wayland plugin counts the drawing unexposed whenever a frame callback comes late.
     void ShowFrame(bool behindLoadingWindow);
     // Draws the picking pass of the world as it is off-screen and returns the red byte of the
     // device pixel under (x, y), given in logical pixels: the Id of the bird there, 0 for none.
@@ -58,6 +60,7 @@ signals:
     void MousePressed(Qt::MouseButton button, float x, float y);
 
 protected:
+    bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -72,6 +75,7 @@ private:
     QOffscreenSurface offscreen_;
     PickBuffer pick_;
     bool ready_ = false;
+    bool onScreen_ = false; // exposed once since its surface was made: it can be drawn into
     bool pollsPointer_ = false;
     std::optional<QPointF> polled_; // the pointer at the last reading, logical pixels
     long picturesShown_ = 0;

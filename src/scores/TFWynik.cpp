@@ -41,8 +41,10 @@ public:
 
 TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace place,
                  QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    // The main window as parent makes the table transient for it, so the window manager keeps
+    // it with the game, and keeps the main window's shortcuts working while the table is active.
+    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       dialogs_(dialogs), randomBelow_(std::move(randomBelow)), place_(std::move(place)),
       mainWindow_(mainWindow) {
     setWindowTitle(QCoreApplication::translate("TFWynik", "Tabela mistrzów"));

@@ -33,7 +33,8 @@ public:
     static constexpr int kClientHeight = 338;
 
     // Runs FormCreate. place says where the table is read and kept; randomBelow draws the
-    // ranking's pivots; mainWindow (may be null) is what the first showing centres over.
+    // ranking's pivots; mainWindow (may be null) is the window the table is transient for and
+    // that the first showing centres over; the table goes with it at the latest.
     // Failures of the load are shown through dialogs.ShowError.
     TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace place, QWidget* mainWindow);
     // The table beside the executable; exeDir ends in '/'.

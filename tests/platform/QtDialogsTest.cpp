@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtDialogs.h"
+#include "support/Windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +61,41 @@ TEST(QtDialogs, AQuestionShowsItsOwnButtonsAndEscapeOrTheCloseBoxGiveTheEscapeAn
         tryAgain, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, texts));
     EXPECT_FALSE(AskAndAnswer({.yes = "Tak", .no = "Nie"}, escape, texts));
     EXPECT_FALSE(AskAndAnswer({.yes = "Tak", .no = "Nie"}, closeBox, texts));
+}
+
+TEST(QtDialogs, TheNameDialogTakesTheKeysAsItOpensAboveTheWindowThePlayerIsIn) {
+    QWidget game;
+    game.resize(400, 300);
+    game.show();
+    ASSERT_TRUE(test::Activate(game));
+    // Opened from a timer, as the end of a game opens it, and typed into with no click.
+    bool tookTheKeys = false;
+    const QWindow* owner = nullptr;
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        if (QApplication::activeWindow() != dialog && waited.elapsed() < 5000)
+            return;
+        poll.stop();
+        owner = dialog->windowHandle()->transientParent();
+        tookTheKeys = QApplication::activeWindow() == dialog;
+        if (!tookTheKeys) {
+            dialog->reject();
+            return;
+        }
+        QTest::keyClicks(QApplication::focusWidget(), "Ola");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    poll.start(10);
+    const auto name =
+        QtDialogs().AskText("Gratulacje z dobrego wyniku!", "Podaj więc swoją nazwę", 255);
+    EXPECT_TRUE(tookTheKeys);
+    EXPECT_EQ(name, "Ola");
+    EXPECT_EQ(owner, game.windowHandle());
 }
 
 } // namespace

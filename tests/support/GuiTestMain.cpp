@@ -24,6 +24,15 @@ QString AskedPlatform(int argc, char** argv) {
     return qEnvironmentVariable("QT_QPA_PLATFORM");
 }
 
+// "--wayland-display=NAME" picks one of the compositors tests/support/desktops.sh runs for the
+// Wayland plugin, as WAYLAND_DISPLAY would.
+void TakeWaylandDisplay(int argc, char** argv) {
+    constexpr std::string_view kOption = "--wayland-display=";
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]).starts_with(kOption))
+            qputenv("WAYLAND_DISPLAY", argv[i] + kOption.size());
+}
+
 // The tests were asked to run on Wayland, and no compositor is listening.
 bool CompositorMissing(const QString& platform) {
     if (!platform.startsWith(QLatin1String("wayland")))
@@ -42,6 +51,7 @@ int main(int argc, char** argv) {
     // Listing the tests needs no display; without a compositor the Wayland runs cannot start.
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
+    TakeWaylandDisplay(argc, argv);
     if (CompositorMissing(AskedPlatform(argc, argv))) {
         // In the words of a skipped test, so that ctest counts these as skipped.
         std::cout << "[  SKIPPED ] no Wayland compositor to run on; tests/support/desktops.sh "

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a command on two private desktops like a player's: an X display managed by openbox
-# (DISPLAY), and a Wayland compositor, weston, with a keyboard and a pointer (WAYLAND_DISPLAY,
-# XDG_RUNTIME_DIR). Qt programs pick one with -platform or QT_QPA_PLATFORM.
+# Runs a command on four private desktops like a player's: an X display managed by openbox
+# (DISPLAY), and three Wayland compositors, each with its socket in XDG_RUNTIME_DIR: weston
+# with a keyboard and a pointer (kluvian-wayland, the WAYLAND_DISPLAY set), GNOME's mutter
+# (kluvian-gnome) and KDE's KWin (kluvian-kde). Qt programs pick X or Wayland with -platform
+# or QT_QPA_PLATFORM, and the compositor with WAYLAND_DISPLAY.
 # Usage: desktops.sh COMMAND [ARG...]
 set -euo pipefail
 
@@ -10,7 +12,8 @@ runtime=$(mktemp -d)
 chmod 700 "$runtime"
 pids=()
 cleanup() {
-  # Last started, first stopped: weston before the X server it draws into.
+  # Last started, first stopped: weston before the X server it draws into, mutter before
+  # its bus.
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     kill "${pids[i]}" 2>/dev/null || true
     wait "${pids[i]}" 2>/dev/null || true
@@ -67,6 +70,31 @@ DISPLAY=$started_display XDG_RUNTIME_DIR=$runtime \
   --socket="$socket" --log="$runtime/weston.log" &
 pids+=($!)
 await "weston" test -S "$runtime/$socket"
+
+# mutter as GNOME runs it on Wayland, headless, with a monitor of its own. It wants a D-Bus
+# session (where its RemoteDesktop interface can type and click for a program: the bus is
+# unix:path=$XDG_RUNTIME_DIR/gnome-bus), and reads GNOME's settings: the defaults, not the
+# user's.
+gnome_env=(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime"
+  XDG_CONFIG_HOME="$runtime/gnome-config" DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/gnome-bus")
+"${gnome_env[@]}" dbus-daemon --session --fork --nopidfile \
+  --address="unix:path=$runtime/gnome-bus" --print-pid=3 3>"$runtime/gnome-bus.pid"
+pids+=("$(cat "$runtime/gnome-bus.pid")")
+"${gnome_env[@]}" mutter --headless --wayland --no-x11 --virtual-monitor 1280x1024 \
+  --wayland-display=kluvian-gnome >"$runtime/mutter.log" 2>&1 &
+pids+=($!)
+await "mutter" test -S "$runtime/kluvian-gnome"
+
+# KWin as KDE runs it on Wayland, with a virtual monitor, on no D-Bus session and with a home
+# of its own for what it writes. Debian's kwin_wayland carries a file capability
+# (cap_sys_resource) that a container may not grant, and then cannot be started ("Operation
+# not permitted"); a copy without it runs the same.
+cp /usr/bin/kwin_wayland "$runtime/kwin_wayland"
+env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$runtime" \
+  HOME="$runtime/kde-home" "$runtime/kwin_wayland" --virtual --width 1280 --height 1024 \
+  --socket kluvian-kde >"$runtime/kwin.log" 2>&1 &
+pids+=($!)
+await "kwin" test -S "$runtime/kluvian-kde"
 
 export DISPLAY=$x_display XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket
 # The game's own language, Polish, whatever the machine's locale: the program started by a
