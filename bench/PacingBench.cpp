@@ -12,6 +12,7 @@
 #include "render/GameView.h"
 #include "render/SurfaceFormat.h"
 #include "support/RecordingDialogs.h"
+#include "support/WholeGame.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -133,7 +134,7 @@ struct MixTimes {
                 break;
             }
         }
-        times->ms[n] = SteadyMilliseconds();
+        times->ms[n] = SystemClock().SteadyMilliseconds();
         times->count.store(n + 1, std::memory_order_release);
     }
     // Milliseconds from t0 until the first loud sample mixed after t0 starts to sound: a
@@ -197,7 +198,8 @@ int Run(const std::string& dataDir) {
                                               exe.path().toStdString() + "/data");
     RecordingDialogs dialogs;
     SystemClock clock;
-    TGLForm form(dialogs, clock, exe.path().toStdString() + "/");
+    test::WholeGame game(dialogs, clock, exe.path().toStdString() + "/");
+    TGLForm& form = game.form;
     MixTimes mixes;
     Mix_SetPostMix(&MixTimes::PostMix, &mixes);
     form.show();
@@ -214,10 +216,10 @@ int Run(const std::string& dataDir) {
         double cpu, frames, pictures;
     };
     auto measure = [&](const char* what, int ms) {
-        const long frames = form.FramesRun();
+        const long frames = game.hunt.FramesRun();
         const long pictures = view.PicturesShown();
         const double cpu = CpuShare(ms);
-        const Share share{cpu, double(form.FramesRun() - frames) * 1000 / ms,
+        const Share share{cpu, double(game.hunt.FramesRun() - frames) * 1000 / ms,
                           double(view.PicturesShown() - pictures) * 1000 / ms};
         std::printf("%-38s %.1f %% of one core, %.1f rules frames/s, %.1f pictures/s\n", what,
                     share.cpu, share.frames, share.pictures);
@@ -226,14 +228,15 @@ int Run(const std::string& dataDir) {
     measure("At the black screen:", 3000);
 
     // From the command to the game under way; a later one while the previous game runs.
-    GameState& state = form.GameWorld().state;
+    GameState& state = game.hunt.GameWorld().state;
     auto newGame = [&] {
         state.TimeLeft = 50; // only a finished load sets it to 90
         QElapsedTimer t;
         t.start();
         form.New1->trigger();
-        RunEvents(30000,
-                  [&] { return state.Running && state.TimeLeft >= 89 && !form.LoadInProgress(); });
+        RunEvents(30000, [&] {
+            return state.Running && state.TimeLeft >= 89 && !game.hunt.LoadInProgress();
+        });
         return double(t.nsecsElapsed()) / 1e6;
     };
     const double first = newGame();
@@ -308,14 +311,14 @@ int Run(const std::string& dataDir) {
     Uint16 format = 0;
     Mix_QuerySpec(&rate, &format, &mixes.channels);
     if (rate > 0) {
-        form.MediaPlayer1.Stop();
+        game.audio.MediaPlayer1.Stop();
         std::vector<double> heard;
         std::mt19937 jitter(5);
         for (int shot = 0; shot < 24; ++shot) {
             if (state.Ammo == 0)
                 QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(400, 300));
             RunEvents(300 + int(jitter() % 37)); // the last shot has died away
-            const double t0 = SteadyMilliseconds();
+            const double t0 = clock.SteadyMilliseconds();
             QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(400, 300));
             RunEvents(150);
             if (const double ms = mixes.LoudAfter(t0, rate); ms >= 0)
@@ -329,7 +332,7 @@ int Run(const std::string& dataDir) {
     // The mixer while the game pans, the pointer moves and two more threads burn the CPU.
     if (rate > 0) {
         const std::size_t before = mixes.count.load();
-        const auto t0 = SteadyMilliseconds();
+        const auto t0 = clock.SteadyMilliseconds();
         {
             const Busy busy;
             aim.start(4);
@@ -341,7 +344,7 @@ int Run(const std::string& dataDir) {
         }
         const std::size_t n = mixes.count.load() - before;
         // The buffer's length, from how often the mixer ran.
-        const double period = n > 1 ? (SteadyMilliseconds() - t0) / double(n) : 0;
+        const double period = n > 1 ? (clock.SteadyMilliseconds() - t0) / double(n) : 0;
         mixes.Print(before, period);
     }
     form.NewTmr.stop();

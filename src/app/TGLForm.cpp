@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TGLForm.h"
 
+#include "app/AwayWatch.h"
 #include "app/FlatToolBarStyle.h"
-#include "app/RunFrame.h"
-#include "game/AreaLoad.h"
-#include "game/Flight.h"
+#include "app/FrameLoop.h"
+#include "app/LoadHost.h"
+#include "app/TimerHold.h"
 #include "game/InitWorld.h"
-#include "game/Shooting.h"
-#include "platform/FileBytes.h"
 #include "platform/Fonts.h"
 #include "platform/FreedMemory.h"
 #include "render/GameView.h"
@@ -20,15 +19,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <QToolBar>
 
 #include <GL/gl.h>
 
+#include <array>
 #include <chrono>
 #include <stdexcept>
 
@@ -41,78 +39,39 @@ constexpr int kButtonHeight = 21;
 constexpr int kToolBarHeight = 25;
 constexpr std::chrono::milliseconds kFreedMemoryDelay{500};
 
+MouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    default:
+        return MouseButton::Middle;
+    }
+}
+
 } // namespace
 
-// What the area load needs of the window around it.
-class TGLForm::LoadHost final : public AreaLoadHost {
-public:
-    explicit LoadHost(TGLForm& form) : form_(form) {}
-
-    void LoadTexture(const std::string& path, GLuint& slot) override {
-        // Textures need the drawing's context, made with the window.
-        if (!form_.view_->HasContext())
-            throw std::runtime_error("no OpenGL context");
-        form_.view_->MakeCurrent();
-        form_.loader_.LoadTexture(path, slot);
-    }
-    void ShowFileNotFound(const std::string& path) override {
-        form_.loader_.ShowFileNotFound(path);
-    }
-    void DeleteTexture(GLuint name) override {
-        form_.view_->MakeCurrent();
-        glDeleteTextures(1, &name);
-        form_.loader_.Forget(name);
-    }
-    void ProgressStep() override {
-        QProgressBar* gauge = form_.NewForm->Gauge1();
-        gauge->setValue(gauge->value() + 1);
-        QCoreApplication::processEvents();
-    }
-    bool SoundOn() const override { return form_.Sound1->isChecked(); }
-    void PlayMusic(const std::string& path) override { form_.PlayMusic(path); }
-    void StartGameTimers() override {
-        form_.EndPause();
-        form_.ProceedTmr.start();
-        form_.CountDownTmr.start();
-    }
-    void HideGamePointer() override { form_.view_->setCursor(Qt::BlankCursor); }
-    void ShowWarning(std::string_view text) override {
-        form_.dialogs_.ShowMessage({}, text, DialogIcon::Warning);
-    }
-    void FinishLoad() override {
-        // Had the loading window been given the focus, the game's window takes it back.
-        const bool hadFocus = QApplication::activeWindow() == form_.NewForm;
-        form_.ExpectTheFocusBack();
-        form_.NewForm->hide();
-        if (hadFocus)
-            form_.activateWindow();
-        form_.ToolBar1->setVisible(!form_.isFullScreen());
-        form_.ShowHighscores1->setChecked(false);
-        form_.Help1->menuAction()->setChecked(false);
-    }
-
-private:
-    TGLForm& form_;
-};
-
-TGLForm::TGLForm(Dialogs& dialogs, const Clock& clock, std::string exeDir, ScoreFilePlace scores,
-                 std::string areaDir)
-    : dialogs_(dialogs), clock_(clock), world_(clock), shotSound_(audio_), MediaPlayer1(audio_),
-      loader_(dialogs) {
-    world_.state.ExeDir = std::move(exeDir);
-    world_.state.areaPath = std::move(areaDir);
+TGLForm::TGLForm(Hunt& hunt, ArrowKeyTracker& keys, Dialogs& dialogs, const Clock& clock,
+                 ScoreFilePlace scores)
+    : hunt_(hunt), keys_(keys), dialogs_(dialogs), clock_(clock), loader_(dialogs) {
     FormCreate();
     // The other windows, in the order the program has always made them.
     NewForm = new TNewForm(this);
     Fhelp = new TFhelp(this);
     FWynik = std::make_unique<TFWynik>(
-        dialogs_, [this](std::uint32_t n) { return world_.random.RandomBelow(n); },
-        std::move(scores), this);
-    FWynik->hidePointer = [this] { Hide1Click(); };
+        dialogs_, [this](std::uint32_t n) { return hunt_.RandomBelow(n); }, std::move(scores),
+        this);
+    FWynik->hidePointer = [this] { hunt_.HidePointer(); };
+    loadHost_ = std::make_unique<LoadHost>(*view_, loader_, dialogs_, *NewForm, *this, [this] {
+        ToolBar1->setVisible(!isFullScreen());
+        ShowHighscores1->setChecked(false);
+        Help1->menuAction()->setChecked(false);
+    });
 }
 
 TGLForm::~TGLForm() {
-    // FormDestroy: the music stops; the context and the settings go with their owners.
+    // FormDestroy: the context and the settings go with their owners.
     qApp->removeEventFilter(&keys_);
     qApp->removeEventFilter(&functionKeys_);
     qApp->removeEventFilter(&pauseKeys_);
@@ -120,8 +79,6 @@ TGLForm::~TGLForm() {
 
 void TGLForm::FormCreate() {
     NewTmr.stop();
-    world_.state.Running = false;
-
     setWindowTitle(tr(
         "Kluvian wer.1.0 - uproszczona wersja gry \"Brassfang\", z podziękowaniem dla jej autora"));
     setFont(SansSerifBold());
@@ -135,72 +92,53 @@ void TGLForm::FormCreate() {
     connect(&NewTmr, &QTimer::timeout, this, &TGLForm::NewTmrTimer);
     connect(&ProceedTmr, &QTimer::timeout, this, &TGLForm::ProceedTmrTimer);
     connect(&CountDownTmr, &QTimer::timeout, this, &TGLForm::CountDownTmrTimer);
+    flightHold_ = std::make_unique<TimerHold>(ProceedTmr, [this] { ProceedTmrTimer(); });
+    countDownHold_ = std::make_unique<TimerHold>(CountDownTmr, [this] { CountDownTmrTimer(); });
+    timers_ = std::make_unique<HeldTimers>(*flightHold_, *countDownHold_);
 
     BuildMenu();
     BuildToolBar();
-
     CreateContext();
-    connect(view_, &GameView::MouseMoved, this, &TGLForm::FormMouseMove);
-    connect(view_, &GameView::MousePressed, this, &TGLForm::FormMouseDown);
+    hunt_.Attach(*timers_, *view_, *this);
     setCentralWidget(drawing_);
     // The drawing starts at exactly 800 x 600, below the menu and the tool bar.
     resize(800, 600 + menuBar()->sizeHint().height() + kToolBarHeight);
-
-    qApp->installEventFilter(&keys_);
-    qApp->installEventFilter(&functionKeys_); // a held function key runs its command once
-    qApp->installEventFilter(&pauseKeys_);
-    // F1 .. F3 have no menu shortcut of their own; F4 .. F6 are the menu items' shortcuts.
-    // Either way a press runs its command once, and only while this window is active.
-    for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
-    }
-    const auto shortcut = [this](const QKeySequence& keys, void (TGLForm::*handler)()) {
-        auto* made = new QShortcut(keys, this);
-        made->setAutoRepeat(false);
-        connect(made, &QShortcut::activated, this, handler);
-    };
-    shortcut(Qt::Key_F11, &TGLForm::ToggleFullScreen);
-    shortcut(Qt::Key_Escape, &TGLForm::LeaveFullScreen);
-    shortcut(Qt::Key_P, &TGLForm::TogglePause);
-    shortcut(Qt::Key_Pause, &TGLForm::TogglePause);
-    WatchForTheAbsentPlayer();
+    BuildKeys();
+    away_ = std::make_unique<AwayWatch>(*this);
+    connect(away_.get(), &AwayWatch::PlayerWentAway, this, [this] { hunt_.Pause(); });
 
     // The frame function runs whenever a frame is due, from now to the end.
-    frameTimer_.setSingleShot(true);
-    frameTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&frameTimer_, &QTimer::timeout, this, &TGLForm::ApplicationEventsIdle);
-    stats_.Start(clock_);
+    frames_ = std::make_unique<FrameLoop>(
+        clock_, [this] { return view_->screen() ? view_->screen()->refreshRate() : 0; },
+        [this] { ApplicationEventsIdle(); });
     SetContinuousFrames(true);
-    InitWorldWithContext();
-}
 
-void TGLForm::CreateContext() {
-    // The drawing is a native window of its own inside the main window: it presents its
-    // pictures itself, with no pass that composes them with the widgets.
-    view_ = new GameView(world_, stats_, loader_.Parts());
-    drawing_ = QWidget::createWindowContainer(view_, this);
-    drawing_->setMinimumSize(1, 1);
-    drawing_->setFocusPolicy(Qt::NoFocus);
-    if (!view_->HasContext())
-        throw std::runtime_error(tr("Nie można utworzyć kontekstu OpenGL").toStdString());
-}
-
-void TGLForm::InitWorldWithContext() {
     view_->MakeCurrent();
     glEnable(GL_TEXTURE_2D);
     // A damaged shared picture is reported once and the window is made all the same: the
     // birds exist by then and the drawing works, so a game can still be played.
     try {
-        InitWorld(world_, world_.state.ExeDir, [this](const std::string& path, GLuint& slot) {
-            loader_.LoadTexture(path, slot);
-        });
+        InitWorld(
+            hunt_.GameWorld(), hunt_.GameWorld().state.ExeDir,
+            [this](const std::string& path, GLuint& slot) { loader_.LoadTexture(path, slot); });
     } catch (const std::exception& e) {
         dialogs_.ShowError(e.what());
     } catch (...) {
         dialogs_.ShowError(tr("Unknown error").toStdString());
     }
+}
+
+void TGLForm::CreateContext() {
+    // The drawing is a native window of its own inside the main window: it presents its
+    // pictures itself, with no pass that composes them with the widgets.
+    view_ = new GameView(hunt_.GameWorld(), hunt_.Stats(), loader_.Parts(), clock_);
+    drawing_ = QWidget::createWindowContainer(view_, this);
+    drawing_->setMinimumSize(1, 1);
+    drawing_->setFocusPolicy(Qt::NoFocus);
+    if (!view_->HasContext())
+        throw std::runtime_error(tr("Nie można utworzyć kontekstu OpenGL").toStdString());
+    connect(view_, &GameView::MouseMoved, this, &TGLForm::FormMouseMove);
+    connect(view_, &GameView::MousePressed, this, &TGLForm::FormMouseDown);
 }
 
 void TGLForm::BuildMenu() {
@@ -217,7 +155,7 @@ void TGLForm::BuildMenu() {
     Sound1 = Settings1->addAction(tr("[S] Sound"));
     Sound1->setShortcut(Qt::Key_F4);
     Sound1->setCheckable(true);
-    Sound1->setChecked(true);
+    Sound1->setChecked(hunt_.SoundOn());
     Fullscreen1 = Settings1->addAction(tr("[F] Fullscreen"));
     Fullscreen1->setShortcut(Qt::Key_F5);
     Fullscreen1->setCheckable(true);
@@ -294,8 +232,7 @@ void TGLForm::BuildToolBar() {
         QFont bold = button->font();
         bold.setBold(true);
         button->setFont(bold);
-        QAction* command = entry.command;
-        connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        connect(button, &QPushButton::clicked, entry.command, &QAction::trigger);
         ToolBar1->addWidget(button);
         *entry.button = button;
     }
@@ -304,6 +241,25 @@ void TGLForm::BuildToolBar() {
     setTabOrder(btnRyki, btnPomoc);
     setTabOrder(btnPomoc, btnEkran);
     setTabOrder(btnEkran, btnKoniec);
+}
+
+void TGLForm::BuildKeys() {
+    qApp->installEventFilter(&keys_);
+    qApp->installEventFilter(&functionKeys_); // a held function key runs its command once
+    qApp->installEventFilter(&pauseKeys_);
+    // F1 .. F3 have no menu shortcut of their own; F4 .. F6 are the menu items' shortcuts.
+    // Either way a press runs its command once, and only while this window is active.
+    const auto shortcut = [this](const QKeySequence& keys, const auto& handler) {
+        auto* made = new QShortcut(keys, this);
+        made->setAutoRepeat(false);
+        connect(made, &QShortcut::activated, this, handler);
+    };
+    for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
+        shortcut(QKeySequence(key), [this, key] { FormKeyDown(key); });
+    shortcut(Qt::Key_F11, [this] { ToggleFullScreen(); });
+    shortcut(Qt::Key_Escape, [this] { LeaveFullScreen(); });
+    for (const int key : {Qt::Key_P, Qt::Key_Pause})
+        shortcut(QKeySequence(key), [this] { hunt_.TogglePause(); });
 }
 
 // ---- Commands ------------------------------------------------------------------------------
@@ -327,31 +283,13 @@ void TGLForm::BitBtn1Click() {
     FWynik->raise();
 }
 
-void TGLForm::PlayMusic(const std::string& path) {
-    MediaPlayer1.SetFileName(path);
-    MediaPlayer1.Open(); // closes what was open, so the music starts afresh; throws on a bad file
-    MediaPlayer1.Play();
-}
-
 void TGLForm::Sound1Click() {
-    auto& state = world_.state;
-    if (Sound1->isChecked()) {
-        const std::string path = AreaDir(state) + "music.mp3";
-        if (FileExists(path)) {
-            PlayMusic(path);
-            state.MusicOpened = true;
-            if (state.paused) // the music waits for the game
-                MediaPlayer1.Pause();
-        }
-    } else if (state.MusicOpened) {
-        MediaPlayer1.Stop();
-        MediaPlayer1.Close();
-    }
+    hunt_.SwitchSound(Sound1->isChecked());
 }
 
 void TGLForm::Fullscreen1Click() {
     // F5 always gives back the window with its caption, menu and tool bar, maximised or not.
-    ShowWindowed();
+    ShowWindowed(Fullscreen1->isChecked() ? Qt::WindowMaximized : Qt::WindowNoState);
     setFocus();
 }
 
@@ -360,94 +298,76 @@ void TGLForm::Exit1Click() {
 }
 
 void TGLForm::Hide1Click() {
-    view_->setCursor(Qt::BlankCursor);
+    hunt_.HidePointer();
 }
 
-// ---- Frames ---------------------------------------------------------------------------------
+void TGLForm::ToggleFullScreen() {
+    if (isFullScreen()) {
+        LeaveFullScreen();
+        return;
+    }
+    windowed_ = windowState() & ~(Qt::WindowFullScreen | Qt::WindowMinimized);
+    menuBar()->hide();
+    ToolBar1->hide();
+    showFullScreen();
+}
+
+void TGLForm::LeaveFullScreen() {
+    if (isFullScreen())
+        ShowWindowed(windowed_);
+}
+
+void TGLForm::ShowWindowed(Qt::WindowStates state) {
+    menuBar()->show();
+    ToolBar1->show();
+    if (state & Qt::WindowMaximized)
+        showMaximized();
+    else
+        showNormal();
+}
+
+// ---- Frames and timers ----------------------------------------------------------------------
 
 void TGLForm::SetContinuousFrames(bool on) {
-    continuous_ = on;
-    if (on)
-        frameTimer_.start(pacer_.DelayMs(SteadyMilliseconds()));
-    else
-        frameTimer_.stop();
+    frames_->SetContinuous(on);
 }
 
 void TGLForm::ApplicationEventsIdle() {
-    // The screen may have changed with the window; the rate is read where it is cheap.
-    if (const QScreen* shown = view_->screen())
-        pacer_.SetRefreshRate(shown->refreshRate());
-    pacer_.FrameStarted(SteadyMilliseconds());
-    ++framesRun_;
     view_->PollPointer();
-    RunFrameRules(world_, stats_, {clock_, keys_, isActiveWindow()}, false);
-    view_->ShowFrame(LoadInProgress());
-    // Started now, the timer expires at the deadline whatever presenting costs: if the swap
-    // waits past it, the next frame follows at once.
-    if (continuous_)
-        frameTimer_.start(pacer_.DelayMs(SteadyMilliseconds()));
+    hunt_.RunFrame(false, isActiveWindow());
+    view_->ShowFrame(hunt_.LoadInProgress());
 }
-
-// ---- Timers ---------------------------------------------------------------------------------
 
 void TGLForm::NewTmrTimer() {
     if (!NewForm->LoadRequested)
         return;
     NewForm->LoadRequested = false;
-    activeAtLoad_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    LoadHost host(*this);
-    ++loadDepth_;
-    const std::unique_ptr<int, void (*)(int*)> done(&loadDepth_, [](int* depth) { --*depth; });
-    RunAreaLoad(world_, host);
+    hunt_.Load(*loadHost_);
     // The renderer lets go of the pictures a load replaced over the next few frames, not at
     // once; by half a second into the game it has, and their pages can go back to the system.
     QTimer::singleShot(kFreedMemoryDelay, this, &ReturnFreedMemory);
 }
 
 void TGLForm::ProceedTmrTimer() {
-    ProceedStep(world_);
+    hunt_.FlightStep();
 }
 
 void TGLForm::CountDownTmrTimer() {
-    if (CountDownTick(world_.state)) {
-        CountDownTmr.stop();
-        EndGame();
-    }
+    hunt_.ClockSecond();
 }
 
-void TGLForm::EndGame() {
-    kluvian::EndGame(world_.state.Score, *FWynik, dialogs_, [this] { BitBtn1Click(); });
+void TGLForm::EndGame(std::int32_t Score) {
+    kluvian::EndGame(Score, *FWynik, dialogs_, [this] { BitBtn1Click(); });
 }
 
 // ---- Input ----------------------------------------------------------------------------------
 
 void TGLForm::FormMouseMove(float X, float Y) {
-    world_.state.MouseX = X;
-    world_.state.MouseY = Y;
+    hunt_.MoveMouse(X, Y);
 }
 
 void TGLForm::FormMouseDown(Qt::MouseButton Button, float X, float Y) {
-    auto& state = world_.state;
-    if (Button == Qt::RightButton && !state.paused) {
-        Reload(state);
-        return;
-    }
-    if (state.paused) { // a left click goes on with the game; no click costs anything
-        if (Button == Qt::LeftButton)
-            ResumeGame();
-        return;
-    }
-    if (Button != Qt::LeftButton || state.Ammo == 0)
-        return;
-    // The shot is heard first: the picking pass reads a pixel back, which waits for the
-    // rasteriser to finish the frame it may still be drawing.
-    const std::string sound = ShotSoundPath(state);
-    if (Sound1->isChecked() && FileExists(sound))
-        shotSound_.Play(sound);
-    // The picking pass is a frame of its own: its rules run (it pans), only its picture is
-    // never shown.
-    RunFrameRules(world_, stats_, {clock_, keys_, isActiveWindow()}, true);
-    ResolveShot(world_, view_->PickAt(X, Y));
+    hunt_.Press(ButtonOf(Button), X, Y, isActiveWindow());
 }
 
 void TGLForm::FormKeyDown(int key) {

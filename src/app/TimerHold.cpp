@@ -15,25 +15,30 @@ TimerHold::TimerHold(QTimer& timer, std::function<void()> tick)
     });
 }
 
+void TimerHold::Start() {
+    Stop();
+    timer_.start();
+}
+
+void TimerHold::Stop() {
+    rest_.stop();
+    timer_.stop();
+    left_ = -1;
+}
+
 void TimerHold::Hold() {
-    if (rest_.isActive()) { // held again before the rest of the period had passed
+    if (rest_.isActive()) // held again before the rest of the period had passed
         left_ = std::max(0, rest_.remainingTime());
-        rest_.stop();
-    } else if (timer_.isActive()) {
+    else if (timer_.isActive())
         left_ = std::max(0, timer_.remainingTime());
-        timer_.stop();
-    }
+    rest_.stop();
+    timer_.stop();
 }
 
 void TimerHold::Release() {
     if (left_ < 0)
         return;
     rest_.start(left_);
-    left_ = -1;
-}
-
-void TimerHold::Forget() {
-    rest_.stop();
     left_ = -1;
 }
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "app/GameAudio.h"
 #include "app/TGLForm.h"
+#include "game/Hunt.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/DisplayCheck.h"
 #include "platform/FreedMemory.h"
+#include "platform/KeyState.h"
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
 #include "platform/Translations.h"
@@ -67,6 +70,26 @@ std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line) {
     return std::nullopt;
 }
 
+// Builds the parts of the game, each handed to those that use it, and plays until the main
+// window closes. The table is saved by then; the windows, the context and the sound go as
+// this returns.
+int Play(const kluvian::CommandLine& line, kluvian::Dialogs& dialogs, const kluvian::Clock& clock,
+         const std::string& exeDir) {
+    kluvian::GameAudio audio;
+    kluvian::ArrowKeyTracker keys;
+    kluvian::Hunt hunt(clock, keys, audio, exeDir, line.areaDir);
+    std::unique_ptr<kluvian::TGLForm> GLForm;
+    try {
+        GLForm = std::make_unique<kluvian::TGLForm>(hunt, keys, dialogs, clock, ScoresOf(line));
+    } catch (const std::exception& e) {
+        // Without a drawing there is no game to play.
+        dialogs.ShowError(e.what());
+        return 1;
+    }
+    GLForm->show();
+    return kluvian::Application::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -94,22 +117,10 @@ int main(int argc, char** argv) {
     // Wayland desktops find the window's icon and name through its desktop entry.
     kluvian::Application::setDesktopFileName(QStringLiteral(KLUVIAN_APP_ID));
 
-    std::unique_ptr<kluvian::TGLForm> GLForm;
-    try {
-        GLForm = std::make_unique<kluvian::TGLForm>(dialogs, clock, exeDir, ScoresOf(line),
-                                                    line.areaDir);
-    } catch (const std::exception& e) {
-        // Without a drawing there is no game to play.
-        dialogs.ShowError(e.what());
-        return 1;
-    }
-    GLForm->show();
-    const int status = kluvian::Application::exec();
-    // The table is saved by now; the windows, the context and the sound go first. Qt's
-    // Wayland client (6.4) now and then deadlocks tearing its display connection down (the
-    // main thread waits for its event thread, which waits for events), which would leave a
-    // process with no window behind: on Wayland the program leaves without that teardown.
-    GLForm.reset();
+    const int status = Play(line, dialogs, clock, exeDir);
+    // Qt's Wayland client (6.4) now and then deadlocks tearing its display connection down
+    // (the main thread waits for its event thread, which waits for events), which would leave
+    // a process with no window behind: on Wayland the program leaves without that teardown.
     if (kluvian::Application::platformName() == QLatin1String("wayland"))
         std::exit(status);
     return status;

@@ -71,13 +71,13 @@ void ReadColors(GameState& state) {
 
 // Everything that may end the load early. Each bird, slot and setting is looked up anew after
 // every progress step: the events run there may change any of them.
-void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
+void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::string& dir) {
     GameState& state = world.state;
     TextureSlots& tex = world.textures;
 
     const std::string music = dir + "music.mp3";
-    if (host.SoundOn() && FileExists(music)) {
-        host.PlayMusic(music);
+    if (sounds.On() && FileExists(music)) {
+        sounds.PlayMusic(music);
         state.MusicOpened = true;
     }
     host.ProgressStep();
@@ -124,11 +124,6 @@ void LoadArea(World& world, AreaLoadHost& host, const std::string& dir) {
                 host.ShowFileNotFound(path);
             host.ProgressStep();
         }
-
-    state.TimeLeft = kGameSeconds;
-    host.StartGameTimers();
-    host.HideGamePointer();
-    state.Running = true;
 }
 
 } // namespace
@@ -154,21 +149,24 @@ std::string AreaNameOf(const GameState& state) {
     return std::string(folder.substr(folder.rfind('/') + 1));
 }
 
-void RunAreaLoad(World& world, AreaLoadHost& host) {
+bool RunAreaLoad(World& world, AreaLoadHost& host, GameSounds& sounds) {
     GameState& state = world.state;
     state.AreaName = AreaNameOf(state);
     // A copy: a load run by the events of a progress step would otherwise change it midway.
     const std::string dir = AreaDir(state);
     state.Settings = IniFile::Open(dir + "settings.ini");
     ReadColors(state);
+    bool loaded = false;
     try {
-        LoadArea(world, host, dir);
+        LoadArea(world, host, sounds, dir);
+        loaded = true;
     } catch (...) {
         host.ShowWarning(
             QCoreApplication::translate("AreaLoad", "Przynajmniej 1 plik nie został znaleziony!")
                 .toStdString());
     }
     host.FinishLoad();
+    return loaded;
 }
 
 } // namespace kluvian

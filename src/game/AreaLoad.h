@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "game/HuntPorts.h"
 
 #include <string>
 #include <string_view>
@@ -23,14 +24,6 @@ public:
     // Moves the loading gauge on by one and processes pending events, so timers, clicks and
     // frames run in between.
     virtual void ProgressStep() = 0;
-    // The sound switch of the menu.
-    virtual bool SoundOn() const = 0;
-    // Opens the music file (throws when it cannot) and plays it once from the start.
-    virtual void PlayMusic(const std::string& path) = 0;
-    // Starts the flight step and the countdown timers.
-    virtual void StartGameTimers() = 0;
-    // Hides the system pointer over the drawing; the game draws its own cross-hair.
-    virtual void HideGamePointer() = 0;
     // A modal warning box with one OK button. The text is UTF-8.
     virtual void ShowWarning(std::string_view text) = 0;
     // Hides the loading window, shows the tool bar and unchecks the score table and help
@@ -54,10 +47,11 @@ std::string AreaDir(const GameState& state);
 // The name of the area a load loads: the game's own, or the folder name of areaPath.
 std::string AreaNameOf(const GameState& state);
 
-// Loads the area and starts a new game. The caller has already cleared the request flag.
-// Any exception after the settings have been read ends the load with the missing-file
-// warning; the host's FinishLoad runs in every case. A texture that a load replaces in its
-// slot is deleted through the host as soon as the slot names the new one.
-void RunAreaLoad(World& world, AreaLoadHost& host);
+// Loads the area: the music (with the sound on), the pictures, the birds placed, a full
+// magazine and no score. Returns true when everything was loaded, so a new game may start
+// (Hunt::Load). Any exception after the settings have been read ends the load with the
+// missing-file warning; the host's FinishLoad runs in every case. A texture that a load
+// replaces in its slot is deleted through the host as soon as the slot names the new one.
+bool RunAreaLoad(World& world, AreaLoadHost& host, GameSounds& sounds);
 
 } // namespace kluvian

@@ -18,7 +18,7 @@ std::uint32_t SystemClock::TimeOfDayMs() const {
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(sinceMidnight).count());
 }
 
-double SteadyMilliseconds() {
+double SystemClock::SteadyMilliseconds() const {
     using namespace std::chrono;
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/FrameStats.h"
 #include "game/GameState.h"
-#include "render/FrameStats.h"
 #include "textures/VisiblePart.h"
 
 namespace kluvian {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/FrameStats.h"
 #include "game/GameState.h"
 #include "render/Frame.h"
-#include "render/FrameStats.h"
 
 #include <string>
 

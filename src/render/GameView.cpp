@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/GameView.h"
 
-#include "platform/Clock.h"
 #include "platform/PointerOnTop.h"
 #include "render/FrameLook.h"
 #include "render/Projection.h"
@@ -36,8 +35,9 @@ QSurfaceFormat DrawingFormat() {
 
 } // namespace
 
-GameView::GameView(const World& world, const FrameStats& stats, const VisibleParts& parts)
-    : world_(world), stats_(stats), parts_(parts) {
+GameView::GameView(const World& world, const FrameStats& stats, const VisibleParts& parts,
+                   const Clock& clock)
+    : world_(world), stats_(stats), parts_(parts), clock_(clock) {
     setSurfaceType(QSurface::OpenGLSurface);
     const QSurfaceFormat format = DrawingFormat();
     setFormat(format);
@@ -89,7 +89,7 @@ void GameView::Present() {
     context_.swapBuffers(this);
     ++picturesShown_;
     shownLook_ = FrameLook(world_, stats_, size);
-    shownMs_ = SteadyMilliseconds();
+    shownMs_ = clock_.SteadyMilliseconds();
 }
 
 void GameView::ShowFrame(bool behindLoadingWindow) {
@@ -97,7 +97,7 @@ void GameView::ShowFrame(bool behindLoadingWindow) {
     // new picture brings the frame callback that exposes it again.
     if (!ready_ || !onScreen_ || !isVisible())
         return;
-    if (behindLoadingWindow && SteadyMilliseconds() - shownMs_ < kLoadDrawMs)
+    if (behindLoadingWindow && clock_.SteadyMilliseconds() - shownMs_ < kLoadDrawMs)
         return;
     // Most frames of a quiet game, and all before one, repeat the picture on the screen;
     // drawing and presenting cost a software rasteriser more than anything else.
@@ -149,6 +149,13 @@ QImage GameView::GrabFramebuffer() {
     QImage image = picture.toImage();
     picture.release();
     return image;
+}
+
+void GameView::ShowPointer(bool shown) {
+    if (shown)
+        unsetCursor();
+    else
+        setCursor(Qt::BlankCursor);
 }
 
 void GameView::PollPointer() {

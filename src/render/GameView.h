@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/FrameStats.h"
 #include "game/GameState.h"
+#include "game/HuntPorts.h"
+#include "platform/Clock.h"
 #include "render/Frame.h"
-#include "render/FrameStats.h"
 #include "render/PickBuffer.h"
 
 #include <QImage>
@@ -22,13 +24,14 @@ namespace kluvian {
 // its back buffer and presented with a buffer swap; nothing composes it with the widgets
 // around it. It draws the world as it is and says what the player did with the mouse; the
 // frame's rules are its owner's. Keyboard focus stays with the window around it.
-class GameView final : public QWindow {
+class GameView final : public QWindow, public GameDrawing {
     Q_OBJECT
 public:
     // world and stats are drawn as they are at each picture. The context is made at once;
     // HasContext says whether that worked.
     // parts: where the world's textures are transparent.
-    GameView(const World& world, const FrameStats& stats, const VisibleParts& parts);
+    GameView(const World& world, const FrameStats& stats, const VisibleParts& parts,
+             const Clock& clock);
 
     bool HasContext() const { return ready_; }
     // Makes the drawing's context current: on the window while it shows, otherwise on an
@@ -43,7 +46,9 @@ public:
     void ShowFrame(bool behindLoadingWindow);
     // Draws the picking pass of the world as it is off-screen and returns the red byte of the
     // device pixel under (x, y), given in logical pixels: the Id of the bird there, 0 for none.
-    std::uint8_t PickAt(float x, float y);
+    std::uint8_t PickAt(float x, float y) override;
+    // The system's pointer, or none: the game draws its cross-hair.
+    void ShowPointer(bool shown) override;
     // The picture of the world as it is, as the window shows it, in device pixels.
     QImage GrabFramebuffer();
 
@@ -72,6 +77,7 @@ private:
     const World& world_;
     const FrameStats& stats_;
     const VisibleParts& parts_;
+    const Clock& clock_;
     QOffscreenSurface offscreen_;
     PickBuffer pick_;
     bool ready_ = false;

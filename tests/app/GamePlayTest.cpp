@@ -47,9 +47,6 @@ class GamePlay : public test::MainWindowFixture {
 protected:
     void PrepareDirectory() override { test::WriteTestArea(dir_); }
 
-    World& GameWorld() { return form_->GameWorld(); }
-    GameState& State() { return form_->GameWorld().state; }
-
     // Starts a game with the New game command and waits for the load to finish.
     void StartGame() {
         form_->New1->trigger();
@@ -174,13 +171,13 @@ TEST_F(GamePlay, MusicStartsWithTheGameAndF4StopsAndRestartsIt) {
     std::filesystem::copy_file(tune, dir_.File("data/BlueMountains/music.mp3"));
     StartGame();
     EXPECT_TRUE(State().MusicOpened);
-    EXPECT_TRUE(form_->MediaPlayer1.Playing());
+    EXPECT_TRUE(game_->audio.MediaPlayer1.Playing());
     form_->Sound1->trigger(); // what F4 runs; the keys themselves are the main window's tests
     EXPECT_FALSE(form_->Sound1->isChecked());
-    EXPECT_FALSE(form_->MediaPlayer1.IsOpen());
+    EXPECT_FALSE(game_->audio.MediaPlayer1.IsOpen());
     EXPECT_TRUE(State().MusicOpened); // never cleared
     form_->Sound1->trigger();
-    EXPECT_TRUE(form_->MediaPlayer1.Playing());
+    EXPECT_TRUE(game_->audio.MediaPlayer1.Playing());
 
     // A file the player cannot open: the load warns, loads nothing and starts no game.
     dir_.Write("data/BlueMountains/music.mp3", "not music at all");
@@ -190,7 +187,7 @@ TEST_F(GamePlay, MusicStartsWithTheGameAndF4StopsAndRestartsIt) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs_.shown.empty(); }, 10000));
     EXPECT_EQ(dialogs_.shown[0].text, "Przynajmniej 1 plik nie został znaleziony!");
     EXPECT_EQ(dialogs_.shown[0].icon, DialogIcon::Warning);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form_->LoadInProgress(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Session().LoadInProgress(); }, 10000));
     EXPECT_FALSE(State().Running);
     EXPECT_FALSE(form_->LoadingForm().isVisible());
 }
@@ -198,7 +195,7 @@ TEST_F(GamePlay, MusicStartsWithTheGameAndF4StopsAndRestartsIt) {
 TEST_F(GamePlay, SeveralNewGameCommandsBeforeTheNextTickStartOneLoad) {
     form_->New1Click();
     form_->New1Click();
-    QTest::keyClick(form_.get(), Qt::Key_F2);
+    QTest::keyClick(form_, Qt::Key_F2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return State().Running; }, 10000));
     form_->CountDownTmr.stop(); // only a new load may change the clock now
     State().TimeLeft = 50;
@@ -224,15 +221,15 @@ TEST_F(GamePlay, NewGameDuringALoadRunsACompleteNestedLoadThenTheOuterLoadFinish
         ASSERT_TRUE(QTest::qWaitFor([&] { return State().Running; }, 10000));
         // The nested load has started a game while the outer one is still in its box.
         EXPECT_EQ(boxes, 2);
-        EXPECT_TRUE(form_->LoadInProgress());
+        EXPECT_TRUE(Session().LoadInProgress());
         EXPECT_EQ(State().TimeLeft, 90);
         EXPECT_TRUE(form_->CountDownTmr.isActive());
         EXPECT_FALSE(form_->LoadingForm().isVisible());
         State().TimeLeft = 50; // as if the nested game had been played for a while
         State().Score = 33;
     };
-    QTest::keyClick(form_.get(), Qt::Key_F2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes >= 1 && !form_->LoadInProgress(); }, 30000));
+    QTest::keyClick(form_, Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes >= 1 && !Session().LoadInProgress(); }, 30000));
     const auto texts = dialogs_.MessageTexts();
     ASSERT_EQ(texts.size(), 2u); // each load reported the missing cartridge once
     EXPECT_NE(texts[0].find("ammo.tga"), std::string::npos);
@@ -255,16 +252,16 @@ TEST_F(GamePlay, ALoadRunsFramesOnlyAsTheDisplayRefreshes) {
     form_->resize(240, 200);
     StartGame(); // a game under way, so frames are drawn
     const double hz = form_->View().screen()->refreshRate();
-    const long before = form_->FramesRun();
+    const long before = Session().FramesRun();
     QElapsedTimer elapsed;
     elapsed.start();
     State().TimeLeft = 50;
     form_->New1->trigger();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return State().TimeLeft >= 89 && !form_->LoadInProgress(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return State().TimeLeft >= 89 && !Session().LoadInProgress(); }, 10000));
     QTest::qWait(100); // a load of this small area may be over before a frame is due
     const double due = double(elapsed.elapsed()) * (hz > 0 ? hz : 60) / 1000;
-    const long frames = form_->FramesRun() - before;
+    const long frames = Session().FramesRun() - before;
     EXPECT_LE(frames, due + 3) << "in " << elapsed.elapsed() << " ms";
     EXPECT_GT(frames, 0);
 }

@@ -2,6 +2,7 @@
 #include "app/TGLForm.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
+#include "support/WholeGame.h"
 #include "windows/TFhelp.h"
 #include "windows/TNewForm.h"
 
@@ -45,7 +46,8 @@ TEST_P(Language, TheCaptionToolBarAndFirstWindowsSpeakItAndShowTheirTextsWhole) 
     test::TempDir dir;
     RecordingDialogs dialogs;
     SystemClock clock;
-    const TGLForm form(dialogs, clock, dir.Path());
+    const test::WholeGame game(dialogs, clock, dir.Path());
+    const TGLForm& form = game.form;
     EXPECT_TRUE(form.windowTitle().startsWith(u"Kluvian"));
     EXPECT_FALSE(form.windowTitle().contains(u"wersja")) << form.windowTitle().toStdString();
 

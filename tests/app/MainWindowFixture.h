@@ -4,6 +4,7 @@
 #include "app/TGLForm.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
+#include "support/WholeGame.h"
 #include "support/Windows.h"
 
 #include <QApplication>
@@ -23,21 +24,23 @@ protected:
     TempDir dir_;
     RecordingDialogs dialogs_;
     SystemClock clock_;
-    std::unique_ptr<TGLForm> form_;
+    std::unique_ptr<test::WholeGame> game_;
+    TGLForm* form_ = nullptr;
 
     // Puts files into dir before the window is made.
     virtual void PrepareDirectory() {}
 
     void SetUp() override {
         PrepareDirectory();
-        form_ = std::make_unique<TGLForm>(dialogs_, clock_, dir_.Path());
+        game_ = std::make_unique<test::WholeGame>(dialogs_, clock_, dir_.Path());
+        form_ = &game_->form;
         form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_));
         Activate();
     }
     void TearDown() override {
         form_->NewTmr.stop();
-        form_.reset();
+        game_.reset();
     }
     // As the player clicks on the window: keys reach only the active one.
     void Activate() {
@@ -46,7 +49,10 @@ protected:
             return active ? active->windowTitle().toStdString() : std::string("none");
         }();
     }
-    void Press(Qt::Key key) { QTest::keyClick(form_.get(), key); }
+    void Press(Qt::Key key) { QTest::keyClick(form_, key); }
+    Hunt& Session() { return game_->hunt; }
+    World& GameWorld() { return game_->hunt.GameWorld(); }
+    GameState& State() { return game_->hunt.GameWorld().state; }
 };
 
 } // namespace kluvian::test

@@ -41,12 +41,12 @@ protected:
         }
         std::cout << "[ scale ] device pixels per logical pixel: " << ratio_ << "\n";
         form_->New1->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form_->GameWorld().state.Running; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return GameWorld().state.Running; }, 10000));
         form_->CountDownTmr.stop();
         form_->ProceedTmr.stop();
         for (int g = 0; g < kGroups; ++g)
             for (int i = 0; i < kBirdsPerGroup; ++i)
-                form_->GameWorld().birds(g, i).X = form_->GameWorld().birds(g, i).Y = -5000;
+                GameWorld().birds(g, i).X = GameWorld().birds(g, i).Y = -5000;
     }
     void TearDown() override {
         if (form_) // none when skipped
@@ -68,7 +68,7 @@ protected:
         // Moving to where the pointer already is sends nothing; a step aside first.
         QTest::mouseMove(&form_->Drawing(), at + QPoint(5, 5));
         QTest::mouseMove(&form_->Drawing(), at);
-        const auto& state = form_->GameWorld().state;
+        const auto& state = GameWorld().state;
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 return std::abs(state.MouseX - float(at.x())) <= 1.5f &&
@@ -91,7 +91,7 @@ TEST_F(ScaledDesktop, CrossHairIsCentredUnderThePointerAnd64LogicalPixelsAcross)
                 if (frame.pixelColor(x, y) == QColor(255, 0, 255))
                     crossHair |= QRect(x, y, 1, 1);
         ASSERT_FALSE(crossHair.isEmpty());
-        const auto& state = form_->GameWorld().state;
+        const auto& state = GameWorld().state;
         const double centreX = (crossHair.left() + crossHair.right() + 1) / 2.0;
         const double centreY = (crossHair.top() + crossHair.bottom() + 1) / 2.0;
         EXPECT_NEAR(centreX, state.MouseX * ratio_, 1.5);
@@ -102,8 +102,8 @@ TEST_F(ScaledDesktop, CrossHairIsCentredUnderThePointerAnd64LogicalPixelsAcross)
 }
 
 TEST_F(ScaledDesktop, TheShotHitsTheBirdUnderThePointerAndOnlyThere) {
-    auto& state = form_->GameWorld().state;
-    TChicken& bird = form_->GameWorld().birds(Small, 4);
+    auto& state = GameWorld().state;
+    TChicken& bird = GameWorld().birds(Small, 4);
     const QPoint at = OnScreen(0.5, 0.5);
     PointAt(at);
     // World units per logical pixel: the world is stretched over the drawing.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/AreaLoad.h"
 #include "support/FakeClock.h"
+#include "support/HuntDoubles.h"
 
 #include "game/Flight.h"
 #include "game/FrameRules.h"
@@ -33,11 +34,6 @@ public:
     std::vector<std::string> loaderMessages;
     std::set<GLuint> live;
     int badDeletes = 0;
-    bool sound = true;
-    std::vector<std::string> played;
-    int timerStarts = 0;
-    bool countdownOn = false;
-    bool pointerHidden = false;
     std::vector<std::string> warnings;
     int finished = 0;
     std::function<void(int step)> onProgress;
@@ -67,29 +63,16 @@ public:
         if (onProgress)
             onProgress(gauge);
     }
-    bool SoundOn() const override { return sound; }
-    void PlayMusic(const std::string& path) override {
-        if (test::ContentsOf(path) == "damaged")
-            throw std::runtime_error("music cannot be opened");
-        played.push_back(path);
-    }
-    void StartGameTimers() override {
-        ++timerStarts;
-        countdownOn = true;
-    }
-    void HideGamePointer() override { pointerHidden = true; }
     void ShowWarning(std::string_view text) override { warnings.emplace_back(text); }
     void FinishLoad() override { ++finished; }
 
     // Starts the records afresh; the live textures stay.
     void ForgetRecords() {
-        gauge = timerStarts = finished = 0;
+        gauge = finished = 0;
         loaded.clear();
         loadsAtStep.clear();
         loaderMessages.clear();
-        played.clear();
         warnings.clear();
-        pointerHidden = countdownOn = false;
     }
 
 private:
@@ -111,6 +94,8 @@ struct AreaLoadTest : ::testing::Test {
     FakeClock clock;
     World world{clock};
     FakeHost host;
+    FakeSounds sounds;
+    bool loaded = false;
     std::string area = dir.Path() + "data/BlueMountains/";
 
     void SetUp() override {
@@ -134,26 +119,23 @@ struct AreaLoadTest : ::testing::Test {
             for (int f = 0; f < 6; ++f)
                 Put(stem + std::to_string(f) + ".tga");
     }
-    void ExpectGameStarted() {
-        const GameState& s = world.state;
-        EXPECT_TRUE(s.Running);
-        EXPECT_EQ(s.TimeLeft, 90);
-        EXPECT_EQ(s.Ammo, 8);
-        EXPECT_EQ(host.timerStarts, 1);
-        EXPECT_TRUE(host.pointerHidden);
+    void Load() { loaded = RunAreaLoad(world, host, sounds); }
+    void ExpectLoaded() {
+        EXPECT_TRUE(loaded);
+        EXPECT_EQ(world.state.Ammo, 8);
         EXPECT_TRUE(host.warnings.empty());
         EXPECT_EQ(host.finished, 1);
     }
 };
 
-TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrderAndStartsTheGame) {
+TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrder) {
     PutAllPictures();
     Put("music.mp3", "tune");
     Put("settings.ini", "[Colors]\nSCORER=0.25\nscoreG = 0.5\nscoreB=2\n[colors]\nfpsB=1\n");
     world.state.Score = 77;
     world.state.BackScroll = -300;
     world.state.FrontScroll = -450;
-    RunAreaLoad(world, host);
+    Load();
 
     std::vector<std::string> expected;
     for (int n = 0; n < 3; ++n)
@@ -171,9 +153,9 @@ TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrderAndStartsTheGame) {
     ASSERT_EQ(host.gauge, kLoadSteps);
     EXPECT_EQ(host.loadsAtStep.front(), 0); // the music's step comes first
     EXPECT_EQ(host.loadsAtStep.back(), 59); // the last step follows the last frame
-    EXPECT_EQ(host.played, std::vector<std::string>{area + "music.mp3"});
+    EXPECT_EQ(sounds.music, std::vector<std::string>{area + "music.mp3"});
     EXPECT_TRUE(world.state.MusicOpened);
-    ExpectGameStarted();
+    ExpectLoaded();
 
     const GameState& s = world.state;
     EXPECT_EQ(s.AreaName, "BlueMountains");
@@ -203,29 +185,29 @@ TEST_F(AreaLoadTest, TheGeneratedSecondAreaPlayedFromItsOwnFolderHasEveryFileALo
     const auto second =
         std::filesystem::canonical(std::string(build ? build : "..") + "/data/GoldenLarches");
     world.state.areaPath = second.string() + "/";
-    RunAreaLoad(world, host);
+    Load();
     EXPECT_EQ(world.state.AreaName, "GoldenLarches");
     EXPECT_TRUE(host.loaderMessages.empty());
     EXPECT_EQ(host.loaded.size(), 59u);
-    EXPECT_EQ(host.played, std::vector<std::string>{world.state.areaPath + "music.mp3"});
+    EXPECT_EQ(sounds.music, std::vector<std::string>{world.state.areaPath + "music.mp3"});
     EXPECT_EQ(ShotSoundPath(world.state), world.state.areaPath + "gunshot.wav");
     EXPECT_TRUE(std::filesystem::exists(ShotSoundPath(world.state)));
     EXPECT_NE(world.state.ScoreColor, (RGBColor{0, 1, 0})); // its own colours, not the defaults
     EXPECT_NE(world.state.FpsColor, (RGBColor{0, 0, 0}));
-    ExpectGameStarted();
+    ExpectLoaded();
 }
 
 TEST_F(AreaLoadTest, WithoutSettingsTheDefaultColoursAndFileNamesApply) {
     PutAllPictures();
-    RunAreaLoad(world, host);
+    Load();
     const GameState& s = world.state;
     EXPECT_EQ(s.ScoreColor, (RGBColor{0, 1, 0}));
     EXPECT_EQ(s.TimeColor, (RGBColor{1, 0, 0}));
     EXPECT_EQ(s.HelpColor, (RGBColor{1, 0.3f, 0}));
     EXPECT_EQ(s.FpsColor, (RGBColor{0, 0, 0}));
     EXPECT_TRUE(host.loaderMessages.empty()); // every default frame name was found
-    EXPECT_TRUE(host.played.empty());
-    ExpectGameStarted();
+    EXPECT_TRUE(sounds.music.empty());
+    ExpectLoaded();
 }
 
 TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
@@ -233,13 +215,13 @@ TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
     Put("settings.ini", "[colors]\ntimeR=red\ntimeG=\nhelpG=0.3.1\ntimeB=0.5\n"
                         "[CHICKEN]\nsmallchickentextures=kite\nmediumChickenTextures=\n"
                         "bigChickenTextures=crow\n");
-    RunAreaLoad(world, host);
+    Load();
     EXPECT_EQ(world.state.TimeColor, (RGBColor{1, 0, 0.5f}));
     EXPECT_EQ(world.state.HelpColor, (RGBColor{1, 0.3f, 0}));
     EXPECT_TRUE(host.loaderMessages.empty());
     EXPECT_EQ(std::vector(host.loaded.end() - 18, host.loaded.end() - 15),
               (std::vector<std::string>{area + "kite0.tga", area + "0.tga", area + "crow0.tga"}));
-    ExpectGameStarted();
+    ExpectLoaded();
 }
 
 TEST_F(AreaLoadTest, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
@@ -247,14 +229,14 @@ TEST_F(AreaLoadTest, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
     PutAllPictures({"../x", "sub/bird", "a\\b"}); // all of them exist
     Put("settings.ini", "[chicken]\nsmallChickenTextures=../x\nmediumChickenTextures=sub/bird\n"
                         "bigChickenTextures=a\\b\n");
-    RunAreaLoad(world, host);
+    Load();
     EXPECT_EQ(host.loaded.size(), 41u); // everything but the flight frames
     ASSERT_EQ(host.loaderMessages.size(), 18u);
     EXPECT_EQ(host.loaderMessages[0], area + "../x0.tga");
     EXPECT_EQ(host.loaderMessages[1], area + "sub/bird0.tga");
     EXPECT_EQ(host.loaderMessages[17], area + "a\\b5.tga");
     EXPECT_EQ(host.gauge, kLoadSteps);
-    ExpectGameStarted();
+    ExpectLoaded();
     EXPECT_FALSE(StemNamesAreaFile("my..bird"));
     EXPECT_TRUE(StemNamesAreaFile("my.bird"));
 }
@@ -262,39 +244,38 @@ TEST_F(AreaLoadTest, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
 TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) {
     PutAllPictures();
     Put("music.mp3", "damaged");
-    host.sound = false;
-    RunAreaLoad(world, host);
-    EXPECT_TRUE(host.played.empty());
+    sounds.on = false;
+    sounds.musicOpens = false;
+    Load();
+    EXPECT_TRUE(sounds.music.empty());
     EXPECT_FALSE(world.state.MusicOpened);
-    ExpectGameStarted();
+    ExpectLoaded();
 
     host.ForgetRecords();
-    host.sound = true;
-    world.state.Running = false;
+    sounds.on = true;
     world.state.Ammo = 3;
-    RunAreaLoad(world, host);
+    Load();
     EXPECT_EQ(host.warnings,
               std::vector<std::string>{"Przynajmniej 1 plik nie został znaleziony!"});
     EXPECT_TRUE(host.loaded.empty());
     EXPECT_EQ(host.gauge, 0);
-    EXPECT_FALSE(world.state.Running);
+    EXPECT_FALSE(loaded);
     EXPECT_FALSE(world.state.MusicOpened);
     EXPECT_EQ(world.state.Ammo, 3);
-    EXPECT_EQ(host.timerStarts, 0);
     EXPECT_EQ(host.finished, 1);
 }
 
 TEST_F(AreaLoadTest, AMissingPictureKeepsItsSlotAndTheGameStillStarts) {
     PutAllPictures();
-    RunAreaLoad(world, host);
+    Load();
     const GLuint kept = world.textures.FrontLayerTex[4];
     host.ForgetRecords();
     std::filesystem::remove(area + "foregroundLayer4.tga");
-    RunAreaLoad(world, host);
+    Load();
     EXPECT_EQ(host.loaderMessages, std::vector<std::string>{area + "foregroundLayer4.tga"});
     EXPECT_EQ(world.textures.FrontLayerTex[4], kept);
     EXPECT_EQ(host.gauge, kLoadSteps);
-    ExpectGameStarted();
+    ExpectLoaded();
 }
 
 TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
@@ -303,7 +284,8 @@ TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     world.state.Running = true;
     world.state.TimeLeft = 42;
     world.state.Score = 60;
-    RunAreaLoad(world, host);
+    Load();
+    EXPECT_FALSE(loaded);
     EXPECT_EQ(host.warnings.size(), 1u);
     EXPECT_EQ(host.loaded.size(), 10u);
     EXPECT_EQ(host.gauge, 11);
@@ -311,14 +293,13 @@ TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     EXPECT_EQ(world.state.TimeLeft, 42);
     EXPECT_EQ(world.state.Score, 60);
     EXPECT_EQ(world.state.Ammo, 8); // done before the failure, stays done
-    EXPECT_EQ(host.timerStarts, 0);
     EXPECT_EQ(host.finished, 1);
 }
 
 TEST_F(AreaLoadTest, ManyLoadsKeepTheNumberOfLiveTexturesConstant) {
     PutAllPictures();
     for (int k = 0; k < 25; ++k) {
-        RunAreaLoad(world, host);
+        Load();
         ASSERT_EQ(host.live.size(), 32u) << "load " << k;
     }
     EXPECT_EQ(host.badDeletes, 0);
@@ -331,7 +312,7 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
     Put("settings.ini", "[chicken]\nbigChickenTextures=bigChickenRight\n");
     world.state.Running = true;
     world.state.TimeLeft = 3; // runs out during the load
-    host.countdownOn = true;
+    bool countdownOn = true;
     world.state.FrameFactor = 1.0;
     int gamesEnded = 0;
     bool nested = false;
@@ -342,23 +323,21 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
         ResolveShot(world, std::uint8_t(10 + step % 30));
         if (step % 4 == 0)
             Reload(world.state);
-        if (step % 5 == 0 && host.countdownOn && CountDownTick(world.state)) {
-            host.countdownOn = false;
+        if (step % 5 == 0 && countdownOn && CountDownTick(world.state)) {
+            countdownOn = false;
             ++gamesEnded;
         }
         if (step == 30 && !nested) { // a second load run from inside the first
             nested = true;
-            RunAreaLoad(world, host);
+            Load();
         }
     };
-    RunAreaLoad(world, host);
+    Load();
     EXPECT_EQ(host.gauge, 2 * kLoadSteps);
     EXPECT_EQ(host.finished, 2);
-    EXPECT_TRUE(host.countdownOn);
+    EXPECT_TRUE(loaded);
     EXPECT_TRUE(host.warnings.empty());
     EXPECT_EQ(gamesEnded, 1);
-    EXPECT_TRUE(world.state.Running);
-    EXPECT_EQ(world.state.TimeLeft, 90);
     EXPECT_EQ(host.badDeletes, 0);
     EXPECT_EQ(host.live.size(), 32u);
     for (GLuint name : AllSlots(world.textures))
@@ -375,7 +354,7 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
 
 TEST_F(AreaLoadTest, ALoadRunWhileTheLoaderReportsAMissingPictureFreesNothingTwice) {
     PutAllPictures();
-    RunAreaLoad(world, host);
+    Load();
     std::filesystem::remove(area + "foregroundLayer2.tga");
     bool nested = false;
     host.onLoaderMessage = [&] {
@@ -383,10 +362,10 @@ TEST_F(AreaLoadTest, ALoadRunWhileTheLoaderReportsAMissingPictureFreesNothingTwi
             return;
         nested = true;
         Put("foregroundLayer2.tga");
-        RunAreaLoad(world, host);
+        Load();
         std::filesystem::remove(area + "foregroundLayer2.tga");
     };
-    RunAreaLoad(world, host);
+    Load();
     ASSERT_TRUE(nested);
     EXPECT_EQ(host.badDeletes, 0);
     EXPECT_EQ(host.live.size(), 32u);

@@ -17,6 +17,7 @@ public:
     mutable std::uint32_t timeOfDay = 0;
     std::uint32_t TickCount() const override { return 0; }
     std::uint32_t TimeOfDayMs() const override { return timeOfDay++; }
+    double SteadyMilliseconds() const override { return 0; }
 };
 
 World MakeWorld(const Clock& clock) {

@@ -20,6 +20,7 @@ public:
         return now;
     }
     std::uint32_t TimeOfDayMs() const override { return 0; }
+    double SteadyMilliseconds() const override { return 0; }
 };
 
 TEST(FrameRules, TheFrameFactorUsesAWrappingFrameTimeAndAFreshTick) {

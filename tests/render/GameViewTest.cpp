@@ -19,7 +19,7 @@ protected:
     World world_{clock_};
     FrameStats stats_;
     VisibleParts parts_;
-    GameView view_{world_, stats_, parts_};
+    GameView view_{world_, stats_, parts_, clock_};
 
     void SetUp() override {
         for (int g = 0; g < kGroups; ++g)

@@ -12,8 +12,10 @@ class FakeClock final : public Clock {
 public:
     std::uint32_t tick = 0;
     std::uint32_t timeOfDay = 0;
+    double steady = 0;
     std::uint32_t TickCount() const override { return tick; }
     std::uint32_t TimeOfDayMs() const override { return timeOfDay; }
+    double SteadyMilliseconds() const override { return steady; }
 };
 
 } // namespace kluvian

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/FrameStats.h"
+#include "game/FrameStats.h"
 
 namespace kluvian {
 namespace {
