@@ -256,6 +256,12 @@ Noch einmal versuchen? Wenn nicht, endet das Spiel, ohne die Ergebnisse zu speic
         <source>Nie</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.
+Spróbować jeszcze raz? Jeśli nie, gra spróbuje zapisać wyniki przy zamknięciu.</source>
+        <translation>Die Bestenliste ließ sich nicht in der Datei „wynik.ok“ speichern.
+Noch einmal versuchen? Wenn nicht, versucht das Spiel es beim Beenden noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>TFWynik</name>

@@ -256,6 +256,12 @@ Try again? If not, the game ends without saving the scores.</translation>
         <source>Nie</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.
+Spróbować jeszcze raz? Jeśli nie, gra spróbuje zapisać wyniki przy zamknięciu.</source>
+        <translation>The score table could not be saved to the file “wynik.ok”.
+Try again? If not, the game tries again when it ends.</translation>
+    </message>
 </context>
 <context>
     <name>TFWynik</name>

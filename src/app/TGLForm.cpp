@@ -11,7 +11,8 @@
 #include "platform/FreedMemory.h"
 #include "render/GameView.h"
 #include "scores/EndGame.h"
-#include "scores/SaveOnClose.h"
+#include "scores/SaveTable.h"
+#include "scores/ScoreTable.h"
 #include "scores/TFWynik.h"
 #include "windows/TFhelp.h"
 #include "windows/TNewForm.h"
@@ -52,17 +53,15 @@ MouseButton ButtonOf(Qt::MouseButton button) {
 
 } // namespace
 
-TGLForm::TGLForm(Hunt& hunt, ArrowKeyTracker& keys, Dialogs& dialogs, const Clock& clock,
-                 ScoreFilePlace scores)
-    : hunt_(hunt), keys_(keys), dialogs_(dialogs), clock_(clock), loader_(dialogs) {
+TGLForm::TGLForm(Hunt& hunt, ScoreTable& table, ArrowKeyTracker& keys, Dialogs& dialogs,
+                 const Clock& clock)
+    : hunt_(hunt), table_(table), keys_(keys), dialogs_(dialogs), clock_(clock), loader_(dialogs) {
     FormCreate();
     // The other windows, in the order the program has always made them.
     NewForm = new TNewForm(this);
     Fhelp = new TFhelp(this);
-    FWynik = std::make_unique<TFWynik>(
-        dialogs_, [this](std::uint32_t n) { return hunt_.RandomBelow(n); }, std::move(scores),
-        this);
-    FWynik->hidePointer = [this] { hunt_.HidePointer(); };
+    FWynik = std::make_unique<TFWynik>(table_, dialogs_, this);
+    connect(FWynik.get(), &TFWynik::Closed, this, &TGLForm::Hide1Click);
     loadHost_ = std::make_unique<LoadHost>(*view_, loader_, dialogs_, *NewForm, *this, [this] {
         ToolBar1->setVisible(!isFullScreen());
         ShowHighscores1->setChecked(false);
@@ -357,7 +356,7 @@ void TGLForm::CountDownTmrTimer() {
 }
 
 void TGLForm::EndGame(std::int32_t Score) {
-    kluvian::EndGame(Score, *FWynik, dialogs_, [this] { BitBtn1Click(); });
+    kluvian::EndGame(Score, table_, dialogs_, [this] { BitBtn1Click(); });
 }
 
 // ---- Input ----------------------------------------------------------------------------------
@@ -390,7 +389,7 @@ void TGLForm::FormKeyDown(int key) {
 
 void TGLForm::FormClose() {
     // Returns once the table is saved or the player chose to quit without saving.
-    SaveTableBeforeClose(*FWynik, dialogs_);
+    SaveTableBeforeClose(table_, dialogs_);
 }
 
 void TGLForm::closeEvent(QCloseEvent* event) {

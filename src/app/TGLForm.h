@@ -6,7 +6,6 @@
 #include "platform/Dialogs.h"
 #include "platform/KeyRepeatFilter.h"
 #include "platform/KeyState.h"
-#include "scores/ScoreFilePlace.h"
 #include "textures/TextureLoader.h"
 
 #include <QMainWindow>
@@ -27,6 +26,7 @@ class FrameLoop;
 class GameView;
 class HeldTimers;
 class LoadHost;
+class ScoreTable;
 class TFWynik;
 class TFhelp;
 class TNewForm;
@@ -37,10 +37,10 @@ class TimerHold;
 class TGLForm final : public QMainWindow, private GameEnd {
     Q_OBJECT
 public:
-    // keys: tracked over the whole application while the window lives; scores: where the
-    // score table is read and kept. Throws when no OpenGL context can be had.
-    TGLForm(Hunt& hunt, ArrowKeyTracker& keys, Dialogs& dialogs, const Clock& clock,
-            ScoreFilePlace scores);
+    // keys: tracked over the whole application while the window lives; table: loaded by
+    // the score table's window as it is made. Throws when no OpenGL context can be had.
+    TGLForm(Hunt& hunt, ScoreTable& table, ArrowKeyTracker& keys, Dialogs& dialogs,
+            const Clock& clock);
     ~TGLForm() override;
 
     // Commands: one handler each, shared by the tool button, the menu item and the key.
@@ -77,7 +77,7 @@ public:
     // The drawing as a widget among the main window's.
     QWidget& Drawing() { return *drawing_; }
     TNewForm& LoadingForm() { return *NewForm; }
-    TFWynik& ScoreTable() { return *FWynik; }
+    TFWynik& TableWindow() { return *FWynik; }
     QTimer NewTmr;
     QTimer ProceedTmr;
     QTimer CountDownTmr;
@@ -119,6 +119,7 @@ private:
     void ShowWindowed(Qt::WindowStates state);
 
     Hunt& hunt_;
+    ScoreTable& table_;
     ArrowKeyTracker& keys_;
     Dialogs& dialogs_;
     const Clock& clock_;

@@ -13,6 +13,7 @@
 #include "platform/Translations.h"
 #include "render/SurfaceFormat.h"
 #include "scores/ScoreFilePlace.h"
+#include "scores/ScoreTable.h"
 #include "windows/GameIcon.h"
 
 #include <QCoreApplication>
@@ -78,9 +79,11 @@ int Play(const kluvian::CommandLine& line, kluvian::Dialogs& dialogs, const kluv
     kluvian::GameAudio audio;
     kluvian::ArrowKeyTracker keys;
     kluvian::Hunt hunt(clock, keys, audio, exeDir, line.areaDir);
+    kluvian::ScoreTable table(ScoresOf(line),
+                              [&hunt](std::uint32_t n) { return hunt.RandomBelow(n); });
     std::unique_ptr<kluvian::TGLForm> GLForm;
     try {
-        GLForm = std::make_unique<kluvian::TGLForm>(hunt, keys, dialogs, clock, ScoresOf(line));
+        GLForm = std::make_unique<kluvian::TGLForm>(hunt, table, keys, dialogs, clock);
     } catch (const std::exception& e) {
         // Without a drawing there is no game to play.
         dialogs.ShowError(e.what());

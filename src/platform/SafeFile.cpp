@@ -240,7 +240,7 @@ void KeepAsOldName(const std::string& file, const std::string& old) {
 // Writes the replacement to file's temporary, then renames it over file, first keeping file
 // under its ".old" name when asked to. keptOld: whether the replacement asked for that.
 void ReplaceThroughTemporary(const std::string& file, const ReplacementFn& replacement,
-                             bool& keptOld) {
+                             bool& keptOld, const std::function<void()>& written) {
     const std::string temporary = file + ".tmp";
     const Fd locked = OpenTemporary(temporary);
     try {
@@ -265,6 +265,8 @@ void ReplaceThroughTemporary(const std::string& file, const ReplacementFn& repla
         ::unlink(temporary.c_str());
         throw;
     }
+    if (written)
+        written();
     // The renames themselves reach the disk with the directory.
     const Fd directory(::open(DirectoryOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.Get() >= 0)
@@ -272,7 +274,8 @@ void ReplaceThroughTemporary(const std::string& file, const ReplacementFn& repla
 }
 
 // For a directory that takes no new file: the bytes go into the file itself.
-void WriteInPlace(const std::string& file, const ReplacementFn& replacement) {
+void WriteInPlace(const std::string& file, const ReplacementFn& replacement,
+                  const std::function<void()>& written) {
     std::optional<LockedFile> current = LockRegularFile(file, O_RDWR);
     if (!current)
         throw IoError(IoError::AccessDenied); // gone meanwhile, and no new file may be made
@@ -285,6 +288,8 @@ void WriteInPlace(const std::string& file, const ReplacementFn& replacement) {
     if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0)
         throw IoErrorFrom(errno, true);
     WriteAll(fd, next.bytes);
+    if (written)
+        written();
     if (::fsync(fd) != 0)
         throw IoErrorFrom(errno, true);
     if (current->fd.Release() != 0)
@@ -339,7 +344,8 @@ void ReadFile(const std::string& path, const std::function<void(FileReader&)>& r
     }
 }
 
-void ReplaceFile(const std::string& path, const ReplacementFn& replacement) {
+void ReplaceFile(const std::string& path, const ReplacementFn& replacement,
+                 const std::function<void()>& written) {
     std::string file = TrustedTarget(path, true);
     struct stat existing {};
     const bool exists = ::lstat(file.c_str(), &existing) == 0;
@@ -351,11 +357,11 @@ void ReplaceFile(const std::string& path, const ReplacementFn& replacement) {
         RequireWritable(file);
     bool keptOld = false;
     try {
-        ReplaceThroughTemporary(file, replacement, keptOld);
+        ReplaceThroughTemporary(file, replacement, keptOld, written);
     } catch (const IoError& e) {
         if (!regular || keptOld || e.Code() != IoError::AccessDenied)
             throw;
-        WriteInPlace(file, replacement);
+        WriteInPlace(file, replacement, written);
     }
 }
 

@@ -77,6 +77,9 @@ using ReplacementFn = std::function<Replacement(FileReader* current)>;
 // turns, each deciding from what the one before wrote. A file the user may not write is not
 // replaced ("File access denied", as a plain write would fail). When the directory takes no
 // new file but the file may be written, the bytes are written into the file itself.
-void ReplaceFile(const std::string& path, const ReplacementFn& replacement);
+// written, when given, is called once the file holds the new bytes as the system reads them:
+// a failure after that (the flush to the disk) must not make the caller write them again.
+void ReplaceFile(const std::string& path, const ReplacementFn& replacement,
+                 const std::function<void()>& written = {});
 
 } // namespace kluvian

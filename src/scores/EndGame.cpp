@@ -4,7 +4,8 @@
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "scores/IntegerText.h"
-#include "scores/TFWynik.h"
+#include "scores/SaveTable.h"
+#include "scores/ScoreTable.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -30,7 +31,7 @@ std::string CellText(const QString& text) {
 
 } // namespace
 
-void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
+void EndGame(std::int32_t Score, ScoreTable& table, Dialogs& dialogs,
              const std::function<void()>& showTable) {
     const std::string& lastScore = table.Grid().Cell(kScoreColumn, kLastPlaceRow);
     const auto last = ParseInteger(lastScore);
@@ -59,9 +60,10 @@ void EndGame(std::int32_t Score, TFWynik& table, Dialogs& dialogs,
         return;
     std::string nameBytes = CellText(QString::fromStdString(*name));
     nameBytes.resize(std::min(nameBytes.size(), std::size_t(kNameLength)));
-    table.EnterRecord({std::move(nameBytes),
-                       CellText(RecordDate(QDate::currentDate(), QLocale::system())),
-                       std::to_string(Score)});
+    table.Enter({std::move(nameBytes),
+                 CellText(RecordDate(QDate::currentDate(), QLocale::system())),
+                 std::to_string(Score)});
+    SaveTableAtEntry(table, dialogs);
     if (showTable)
         showTable();
 }

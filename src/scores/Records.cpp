@@ -23,27 +23,31 @@ void EnterRecord(ScoreGrid& grid, const ScoreRecord& record, SortDirection direc
 
 ScoreGrid SaveMergingRecords(const std::string& path, const ScoreGrid& own,
                              const std::vector<ScoreRecord>& records, SortDirection direction,
-                             const RandomBelowFn& randomBelow) {
-    ScoreGrid written;
-    ReplaceFile(path, [&](FileReader* current) {
-        written = own;
-        if (!current)
-            return Replacement{GridFileBytes(written)};
-        ScoreGrid onDisk = DefaultScoreTable();
-        try {
-            ReadGrid(onDisk, *current);
-        } catch (const IoError&) {
-            // Damaged: kept for the player, who may want it back.
-            return Replacement{GridFileBytes(written), true};
-        }
-        written = CompletedScoreTable(onDisk);
-        for (const ScoreRecord& record : records)
-            if (CompareCells(record.score, written.Cell(kScoreColumn, kLastPlaceRow),
-                             CompareKind::Integer) > 0)
-                EnterRecord(written, record, direction, randomBelow);
-        return Replacement{GridFileBytes(written)};
-    });
-    return written;
+                             const RandomBelowFn& randomBelow,
+                             const std::function<void()>& written) {
+    ScoreGrid table;
+    ReplaceFile(
+        path,
+        [&](FileReader* current) {
+            table = own;
+            if (!current)
+                return Replacement{GridFileBytes(table)};
+            ScoreGrid onDisk = DefaultScoreTable();
+            try {
+                ReadGrid(onDisk, *current);
+            } catch (const IoError&) {
+                // Damaged: kept for the player, who may want it back.
+                return Replacement{GridFileBytes(table), true};
+            }
+            table = CompletedScoreTable(onDisk);
+            for (const ScoreRecord& record : records)
+                if (CompareCells(record.score, table.Cell(kScoreColumn, kLastPlaceRow),
+                                 CompareKind::Integer) > 0)
+                    EnterRecord(table, record, direction, randomBelow);
+            return Replacement{GridFileBytes(table)};
+        },
+        written);
+    return table;
 }
 
 } // namespace kluvian

@@ -4,6 +4,7 @@
 #include "scores/GridSort.h"
 #include "scores/ScoreGrid.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,11 @@ void EnterRecord(ScoreGrid& grid, const ScoreRecord& record, SortDirection direc
 // row 10's entered as the end of a game enters it, so that the ten best stay. Where there is
 // no table, own is written (it holds the records already); a file that does not read as a
 // table is kept as path + ".old" and own is written. Returns the table written. Throws
-// IoError (see ReplaceFile).
+// IoError (see ReplaceFile); written is called once the file holds the new bytes, even when a
+// failure follows.
 ScoreGrid SaveMergingRecords(const std::string& path, const ScoreGrid& own,
                              const std::vector<ScoreRecord>& records, SortDirection direction,
-                             const RandomBelowFn& randomBelow);
+                             const RandomBelowFn& randomBelow,
+                             const std::function<void()>& written = {});
 
 } // namespace kluvian

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/TFWynik.h"
 
-#include "platform/Dialogs.h"
-#include "platform/FileBytes.h"
 #include "platform/Fonts.h"
-#include "platform/IoError.h"
 #include "scores/GridCellDelegate.h"
-#include "scores/GridFile.h"
-#include "scores/Records.h"
 #include "scores/ScoreGridModel.h"
+#include "scores/ScoreTable.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,32 +23,21 @@ constexpr std::array<int, 4> kColumnWidths = {30, 136, 84, 55};
 constexpr int kDefaultColumnWidth = 64;
 constexpr int kRowHeight = 24;
 
-// The busy pointer for the whole application while it lives.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
-
 } // namespace
 
-TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace place,
-                 QWidget* mainWindow)
+TFWynik::TFWynik(ScoreTable& table, Dialogs& dialogs, QWidget* mainWindow)
     // The main window as parent makes the table transient for it, so the window manager keeps
     // it with the game, and keeps the main window's shortcuts working while the table is active.
     : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      dialogs_(dialogs), randomBelow_(std::move(randomBelow)), place_(std::move(place)),
-      mainWindow_(mainWindow) {
+      table_(table), dialogs_(dialogs), mainWindow_(mainWindow) {
     setWindowTitle(QCoreApplication::translate("TFWynik", "Tabela mistrzów"));
     setFixedSize(kClientWidth, kClientHeight);
     // Closing the table only hides it; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(SansSerifBold());
 
-    model_ = new ScoreGridModel(grid_, this);
+    model_ = new ScoreGridModel(table_.Grid(), this);
     G2 = new QTableView(this);
     G2->setGeometry(8, 8, 319, 289);
     G2->setModel(model_);
@@ -87,6 +71,11 @@ TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace pla
     descending_->setGeometry(8, 34, 78, 17);
     descending_->setChecked(true);
     Dirgrp->setVisible(false);
+    for (QRadioButton* button : {ascending_, descending_})
+        connect(button, &QRadioButton::toggled, this, [this] {
+            table_.SetDirection(DirgrpItemIndex() == 0 ? SortDirection::Ascending
+                                                       : SortDirection::Descending);
+        });
 
     Button1 = new QPushButton(QCoreApplication::translate("TFWynik", "&Zamknij"), this);
     // A wider caption widens the button about its middle.
@@ -97,67 +86,36 @@ TFWynik::TFWynik(Dialogs& dialogs, RandomBelowFn randomBelow, ScoreFilePlace pla
     FormCreate();
 }
 
-TFWynik::~TFWynik() = default;
+TFWynik::~TFWynik() {
+    table_.OnChange({}); // the table outlives its window
+}
 
 void TFWynik::FormCreate() {
-    grid_ = DefaultScoreTable();
-    ScoreFilePath = place_.saveTo;
-    model_->Refresh();
-    SelectFirstResult();
-    if (!FileExists(place_.loadFrom))
-        return;
-    try {
-        LoadGrid(grid_, place_.loadFrom);
-        grid_ = CompletedScoreTable(grid_);
-        model_->Refresh();
-        RankTable();
-    } catch (const IoError& e) {
-        // The save keeps the file as wynik.ok.old before writing over it.
-        grid_ = CompletedScoreTable(grid_);
-        model_->Refresh();
-        SelectFirstResult();
-        dialogs_.ShowError(e.what());
-    }
+    table_.OnChange([this] { Refresh(); });
+    Refresh();
+    table_.Load(dialogs_);
 }
 
 void TFWynik::RankTable() {
-    {
-        const BusyCursor busy;
-        RankScoreTable(grid_, Direction(), randomBelow_);
-    }
-    model_->Refresh();
-    SelectFirstResult();
+    table_.Rank();
 }
 
-void TFWynik::EnterRecord(ScoreRecord record) {
-    {
-        const BusyCursor busy;
-        kluvian::EnterRecord(grid_, record, Direction(), randomBelow_);
-    }
-    entered_.push_back(std::move(record));
-    model_->Refresh();
-    SelectFirstResult();
+const ScoreGrid& TFWynik::Grid() const {
+    return table_.Grid();
 }
 
-void TFWynik::SaveTable() {
-    grid_ = SaveMergingRecords(ScoreFilePath, grid_, entered_, Direction(), randomBelow_);
-    entered_.clear();
+void TFWynik::Refresh() {
     model_->Refresh();
     SelectFirstResult();
-}
-
-SortDirection TFWynik::Direction() const {
-    return DirgrpItemIndex() == 0 ? SortDirection::Ascending : SortDirection::Descending;
 }
 
 void TFWynik::SelectFirstResult() {
-    G2->setCurrentIndex(model_->index(grid_.FixedRows(), grid_.FixedCols()));
+    G2->setCurrentIndex(model_->index(Grid().FixedRows(), Grid().FixedCols()));
 }
 
 void TFWynik::Button1Click() {
     hide();
-    if (hidePointer)
-        hidePointer();
+    emit Closed();
 }
 
 int TFWynik::DirgrpItemIndex() const {
@@ -178,7 +136,7 @@ void TFWynik::showEvent(QShowEvent* event) {
 }
 
 void TFWynik::ApplyColumnWidths() {
-    for (int c = 0; c < int(kColumnWidths.size()) && c < grid_.ColCount(); ++c)
+    for (int c = 0; c < int(kColumnWidths.size()) && c < Grid().ColCount(); ++c)
         G2->setColumnWidth(c, kColumnWidths[std::size_t(c)] + GridCellDelegate::kLineWidth);
 }
 

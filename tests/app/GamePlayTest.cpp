@@ -143,15 +143,15 @@ TEST_F(GamePlay, AWholeGameFromTheFirstShotToTheSavedRecord) {
     EXPECT_FALSE(form_->CountDownTmr.isActive());
     ASSERT_EQ(dialogs_.shown.size(), 1u);
     EXPECT_EQ(dialogs_.shown[0].caption, "Gratulacje z dobrego wyniku!");
-    EXPECT_TRUE(form_->ScoreTable().isVisible());
-    EXPECT_EQ(form_->ScoreTable().Grid().Cell(1, 1), ToCp1250(QString::fromUtf8("Łowca")));
-    EXPECT_EQ(form_->ScoreTable().Grid().Cell(3, 1), "22");
+    EXPECT_TRUE(form_->TableWindow().isVisible());
+    EXPECT_EQ(form_->TableWindow().Grid().Cell(1, 1), ToCp1250(QString::fromUtf8("Łowca")));
+    EXPECT_EQ(form_->TableWindow().Grid().Cell(3, 1), "22");
 
     // The table is the game's: transient for its window, whose keys it leaves working when a
     // desktop gives it the focus.
-    EXPECT_EQ(form_->ScoreTable().windowHandle()->transientParent(), form_->windowHandle());
-    ASSERT_TRUE(test::Activate(form_->ScoreTable()));
-    QTest::keyClick(&form_->ScoreTable(), Qt::Key_F6);
+    EXPECT_EQ(form_->TableWindow().windowHandle()->transientParent(), form_->windowHandle());
+    ASSERT_TRUE(test::Activate(form_->TableWindow()));
+    QTest::keyClick(&form_->TableWindow(), Qt::Key_F6);
     EXPECT_FALSE(form_->isVisible());
     const auto lines = Lines(dir_.File("wynik.ok"));
     ASSERT_EQ(lines.size(), 46u);
@@ -313,7 +313,7 @@ TEST_F(GamePlay, ManyGamesInOneProcessKeepTexturesAndMemoryFlat) {
         State().TimeLeft = 1;
         form_->CountDownTmrTimer();
         ASSERT_FALSE(State().Running);
-        form_->ScoreTable().hide(); // as the player closes it
+        form_->TableWindow().hide(); // as the player closes it
         if (game == 0) {
             texturesAfterFirst = LiveTextures();
             memoryAfterFirst = residentKb();

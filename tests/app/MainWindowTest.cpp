@@ -145,13 +145,13 @@ TEST_F(MainWindow, EachFunctionKeyRunsItsCommandOnce) {
 
     // Last: the table, a window of its own, may take the activation when it appears.
     Press(Qt::Key_F3);
-    EXPECT_TRUE(form_->ScoreTable().isVisible());
+    EXPECT_TRUE(form_->TableWindow().isVisible());
     Press(Qt::Key_F3);
-    EXPECT_TRUE(form_->ScoreTable().isVisible()); // F3 shows, never hides
+    EXPECT_TRUE(form_->TableWindow().isVisible()); // F3 shows, never hides
     // "&Zamknij" hides the table and the pointer over the drawing.
     EXPECT_NE(form_->View().cursor().shape(), Qt::BlankCursor);
-    QTest::mouseClick(form_->ScoreTable().Button1, Qt::LeftButton);
-    EXPECT_FALSE(form_->ScoreTable().isVisible());
+    QTest::mouseClick(form_->TableWindow().Button1, Qt::LeftButton);
+    EXPECT_FALSE(form_->TableWindow().isVisible());
     EXPECT_EQ(form_->View().cursor().shape(), Qt::BlankCursor);
 }
 
@@ -252,7 +252,7 @@ TEST(MainWindowInstalled, ClosesWithoutAnErrorBoxAndKeepsTheTableInThePlayersFol
     TGLForm& form = game.form;
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.ScoreTable().Grid().Cell(1, 1), "Gracz"); // started from the shipped table
+    EXPECT_EQ(form.TableWindow().Grid().Cell(1, 1), "Gracz"); // started from the shipped table
 
     dialogs.shown.clear();
     form.close();
@@ -261,7 +261,7 @@ TEST(MainWindowInstalled, ClosesWithoutAnErrorBoxAndKeepsTheTableInThePlayersFol
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_EQ(bytesOf(userDir + "wynik.ok"), GridFileBytes(form.ScoreTable().Grid()));
+    EXPECT_EQ(bytesOf(userDir + "wynik.ok"), GridFileBytes(form.TableWindow().Grid()));
     EXPECT_EQ(bytesOf(exe.File("wynik.ok")), GridFileBytes(shipped));
     ::chmod(exe.Path().c_str(), 0700);
 }

@@ -4,6 +4,7 @@
 #include "platform/Fonts.h"
 #include "scores/GridFile.h"
 #include "scores/ScoreGridModel.h"
+#include "scores/ScoreTable.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "support/Windows.h"
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -25,14 +27,23 @@ std::uint32_t FirstPivot(std::uint32_t) {
     return 0;
 }
 
-QString Shown(const TFWynik& table, int column, int row) {
+// A table beside an executable in dir, and its window.
+struct Shown {
+    ScoreTable table;
+    TFWynik window;
+    Shown(const test::TempDir& dir, Dialogs& dialogs, QWidget* mainWindow = nullptr)
+        : table(BesideExecutable(dir.Path()), FirstPivot), window(table, dialogs, mainWindow) {}
+};
+
+QString ShownCell(const TFWynik& table, int column, int row) {
     return table.G2->model()->index(row, column).data().toString();
 }
 
 TEST(TFWynik, IsAFixedToolWindowThatStaysOnTopWithItsControls) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
+    Shown shown(dir, dialogs);
+    TFWynik& table = shown.window;
     EXPECT_EQ(table.windowTitle(), QString::fromUtf8("Tabela mistrzów"));
     const Qt::WindowFlags flags = table.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
@@ -54,23 +65,24 @@ TEST(TFWynik, IsAFixedToolWindowThatStaysOnTopWithItsControls) {
     EXPECT_EQ(table.Dirgrp->geometry(), QRect(0, 224, 89, 57));
     EXPECT_TRUE(table.Dirgrp->isHidden());
     EXPECT_EQ(table.DirgrpItemIndex(), 1);
-    EXPECT_EQ(table.ScoreFilePath, dir.Path() + "wynik.ok");
+    EXPECT_EQ(shown.table.ScoreFilePath(), dir.Path() + "wynik.ok");
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST(TFWynik, ShowsTheDefaultTableWithYellowFixedCellsAllVisibleAndNothingEditable) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
+    Shown shown(dir, dialogs);
+    TFWynik& table = shown.window;
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
 
-    EXPECT_EQ(Shown(table, 0, 0), "Lp.");
-    EXPECT_EQ(Shown(table, 1, 0), "Nazwa Gracza");
-    EXPECT_EQ(Shown(table, 2, 0), " Data  ");
-    EXPECT_EQ(Shown(table, 3, 0), " Wynik ");
-    EXPECT_EQ(Shown(table, 1, 10), "Ostatni");
-    EXPECT_EQ(Shown(table, 0, 10), "10");
+    EXPECT_EQ(ShownCell(table, 0, 0), "Lp.");
+    EXPECT_EQ(ShownCell(table, 1, 0), "Nazwa Gracza");
+    EXPECT_EQ(ShownCell(table, 2, 0), " Data  ");
+    EXPECT_EQ(ShownCell(table, 3, 0), " Wynik ");
+    EXPECT_EQ(ShownCell(table, 1, 10), "Ostatni");
+    EXPECT_EQ(ShownCell(table, 0, 10), "10");
     EXPECT_EQ(table.G2->columnWidth(1) - table.G2->columnWidth(0), 136 - 30);
     EXPECT_EQ(table.G2->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(table.G2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -86,7 +98,7 @@ TEST(TFWynik, ShowsTheDefaultTableWithYellowFixedCellsAllVisibleAndNothingEditab
     QTest::keyClicks(table.G2, "xyz");
     QTest::keyClick(table.G2, Qt::Key_F2);
     QTest::keyClick(table.G2, Qt::Key_Return);
-    EXPECT_EQ(Shown(table, 1, 4), "Anonim4");
+    EXPECT_EQ(ShownCell(table, 1, 4), "Anonim4");
     EXPECT_EQ(table.Grid(), DefaultScoreTable());
 
     // Every row lies inside the grid, and the pixels show yellow fixed cells and white ones.
@@ -111,9 +123,9 @@ TEST(TFWynik, ZamknijAndTheCloseBoxOnlyHideAndShowingTwiceChangesNothing) {
     RecordingDialogs dialogs;
     QWidget mainWindow;
     mainWindow.setGeometry(100, 80, 800, 600);
-    TFWynik table(dialogs, FirstPivot, dir.Path(), &mainWindow);
-    int pointerHidden = 0;
-    table.hidePointer = [&] { ++pointerHidden; };
+    Shown shown(dir, dialogs, &mainWindow);
+    TFWynik& table = shown.window;
+    const QSignalSpy closed(&table, &TFWynik::Closed);
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     if (test::WindowPositionsAreTheClients()) { // on Wayland the compositor places it
@@ -127,15 +139,15 @@ TEST(TFWynik, ZamknijAndTheCloseBoxOnlyHideAndShowingTwiceChangesNothing) {
 
     QTest::mouseClick(table.Button1, Qt::LeftButton);
     EXPECT_FALSE(table.isVisible());
-    EXPECT_EQ(pointerHidden, 1);
+    EXPECT_EQ(closed.count(), 1);
     table.show();
     EXPECT_TRUE(table.isVisible());
     EXPECT_TRUE(table.close());
     EXPECT_FALSE(table.isVisible());
-    EXPECT_EQ(pointerHidden, 1); // the close box only hides
+    EXPECT_EQ(closed.count(), 1); // the close box only hides
     table.show();
     QTest::mouseClick(table.Button1, Qt::LeftButton);
-    EXPECT_EQ(pointerHidden, 2); // once for every press
+    EXPECT_EQ(closed.count(), 2); // once for every press
     EXPECT_FALSE(table.testAttribute(Qt::WA_DeleteOnClose));
     EXPECT_FALSE(table.testAttribute(Qt::WA_QuitOnClose));
     table.show();
@@ -151,13 +163,18 @@ TEST(TFWynik, LoadsAndRanksTheFileBesideTheExecutable) {
     onFile.SetCell(0, 10, "stale");
     SaveGrid(onFile, dir.File("wynik.ok"));
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
+    Shown shown(dir, dialogs);
+    TFWynik& table = shown.window;
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(table.Grid().Cell(1, 1), "\xA3ucja");
-    EXPECT_EQ(Shown(table, 1, 1), QString::fromUtf8("Łucja"));
+    EXPECT_EQ(ShownCell(table, 1, 1), QString::fromUtf8("Łucja"));
     EXPECT_EQ(table.Grid().Cell(1, 2), "Anonim1");
     for (int r = 1; r <= 10; ++r)
         EXPECT_EQ(table.Grid().Cell(0, r), std::to_string(r));
+    EXPECT_EQ(table.G2->currentIndex(), table.G2->model()->index(1, 1));
+    // What is entered shows at once.
+    shown.table.Enter({"Ola", "", "60"});
+    EXPECT_EQ(ShownCell(table, 1, 1), "Ola");
     EXPECT_EQ(table.G2->currentIndex(), table.G2->model()->index(1, 1));
 }
 
@@ -165,7 +182,8 @@ TEST(TFWynik, ADamagedFileIsReportedAndLeavesTheRestUnrankedDefaultsInFourColumn
     const test::TempDir dir;
     dir.Write("wynik.ok", "3\r\nmany\r\n");
     RecordingDialogs dialogs;
-    TFWynik table(dialogs, FirstPivot, dir.Path(), nullptr);
+    Shown shown(dir, dialogs);
+    TFWynik& table = shown.window;
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Invalid numeric input.");
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
@@ -178,7 +196,8 @@ TEST(TFWynik, AShortTableIsCompletedWithDefaultCellsAndKeepsWhatItHad) {
     const test::TempDir dir;
     dir.Write("wynik.ok", "2\r\n3\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
     RecordingDialogs dialogs;
-    TFWynik small(dialogs, FirstPivot, dir.Path(), nullptr);
+    Shown shownSmall(dir, dialogs);
+    TFWynik& small = shownSmall.window;
     EXPECT_TRUE(dialogs.shown.empty());
     const ScoreGrid& grid = small.Grid();
     ASSERT_EQ(small.G2->model()->rowCount(), 11);
@@ -187,13 +206,14 @@ TEST(TFWynik, AShortTableIsCompletedWithDefaultCellsAndKeepsWhatItHad) {
     EXPECT_EQ(grid.Cell(1, 0), "d");
     EXPECT_EQ(grid.Cell(3, 0), " Wynik ");
     // The file's rows 1 and 2 take the default scores 8 and 7, so they stay on top.
-    EXPECT_EQ(Shown(small, 1, 1), "e");
-    EXPECT_EQ(Shown(small, 3, 1), "8");
-    EXPECT_EQ(Shown(small, 1, 10), "Ostatni");
+    EXPECT_EQ(ShownCell(small, 1, 1), "e");
+    EXPECT_EQ(ShownCell(small, 3, 1), "8");
+    EXPECT_EQ(ShownCell(small, 1, 10), "Ostatni");
 
     // More columns than four stay; the missing rows come from the defaults.
     dir.Write("wynik.ok", "5\r\n1\r\nA\r\nB\r\nC\r\nD\r\nE\r\n");
-    TFWynik wide(dialogs, FirstPivot, dir.Path(), nullptr);
+    Shown shownWide(dir, dialogs);
+    TFWynik& wide = shownWide.window;
     EXPECT_EQ(wide.Grid().Cell(4, 0), "E");
     EXPECT_EQ(wide.Grid().Cell(1, 10), "Ostatni");
 }

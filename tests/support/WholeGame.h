@@ -6,6 +6,7 @@
 #include "game/Hunt.h"
 #include "platform/KeyState.h"
 #include "scores/ScoreFilePlace.h"
+#include "scores/ScoreTable.h"
 
 #include <string>
 
@@ -15,13 +16,16 @@ namespace kluvian::test {
 struct WholeGame {
     WholeGame(Dialogs& dialogs, const Clock& clock, const std::string& exeDir,
               ScoreFilePlace scores)
-        : hunt(clock, keys, audio, exeDir), form(hunt, keys, dialogs, clock, std::move(scores)) {}
+        : hunt(clock, keys, audio, exeDir),
+          table(std::move(scores), [this](std::uint32_t n) { return hunt.RandomBelow(n); }),
+          form(hunt, table, keys, dialogs, clock) {}
     WholeGame(Dialogs& dialogs, const Clock& clock, const std::string& exeDir)
         : WholeGame(dialogs, clock, exeDir, BesideExecutable(exeDir)) {}
 
     GameAudio audio;
     ArrowKeyTracker keys;
     Hunt hunt;
+    ScoreTable table;
     TGLForm form;
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/SaveOnClose.h"
+#include "scores/SaveTable.h"
 
+#include "platform/IoError.h"
 #include "scores/GridFile.h"
-#include "scores/TFWynik.h"
+#include "scores/ScoreTable.h"
 #include "support/FileFaults.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
@@ -16,6 +17,7 @@
 #include <optional>
 #include <set>
 #include <sys/stat.h>
+#include <utility>
 
 namespace kluvian {
 namespace {
@@ -36,19 +38,19 @@ mode_t ModeOf(const std::string& path) {
 TEST(SaveTableBeforeClose, WritesTheTableAtOnceWithoutAQuestion) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    TFWynik table(
-        dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
+    ScoreTable table(BesideExecutable(dir.Path()), [](std::uint32_t) { return 0u; });
+    table.Load(dialogs);
     SaveTableBeforeClose(table, dialogs);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
-    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath).size(), 215u);
+    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath()), GridFileBytes(DefaultScoreTable()));
+    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath()).size(), 215u);
 }
 
 TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
     const test::TempDir dir;
     RecordingDialogs dialogs;
-    TFWynik table(
-        dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
+    ScoreTable table(BesideExecutable(dir.Path()), [](std::uint32_t) { return 0u; });
+    table.Load(dialogs);
     ::chmod(dir.Path().c_str(), 0555);
     {
         std::optional<test::UnprivilegedFiles> unprivileged(std::in_place);
@@ -62,7 +64,7 @@ TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
         EXPECT_EQ(dialogs.shown[1].yes, "Tak");
         EXPECT_EQ(dialogs.shown[1].no, "Nie");
         EXPECT_TRUE(dialogs.shown[1].escapeMeansYes);
-        EXPECT_FALSE(std::filesystem::exists(table.ScoreFilePath));
+        EXPECT_FALSE(std::filesystem::exists(table.ScoreFilePath()));
 
         // "Yes" tries again; the second attempt succeeds once the directory is writable.
         dialogs.shown.clear();
@@ -77,7 +79,7 @@ TEST(SaveTableBeforeClose, AnUnwritableDirectoryIsReportedAndAskedAbout) {
     }
     EXPECT_EQ(dialogs.MessageTexts(),
               (std::vector<std::string>{"File access denied.", "File access denied."}));
-    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath), GridFileBytes(DefaultScoreTable()));
+    EXPECT_EQ(test::ContentsOf(table.ScoreFilePath()), GridFileBytes(DefaultScoreTable()));
     ::chmod(dir.Path().c_str(), 0700);
 }
 
@@ -141,9 +143,9 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
         const std::string before = test::ContentsOf(replaced);
         const mode_t mode = ModeOf(replaced);
         RecordingDialogs dialogs;
-        TFWynik table(
-            dialogs, [](std::uint32_t) { return 0u; }, dir.Path(), nullptr);
-        table.EnterRecord({"Nowy", "", "9"});
+        ScoreTable table(BesideExecutable(dir.Path()), [](std::uint32_t) { return 0u; });
+        table.Load(dialogs);
+        table.Enter({"Nowy", "", "9"});
         dialogs.shown.clear();
         ::chmod(dir.Path().c_str(), c.folderMode);
         {
@@ -170,6 +172,36 @@ TEST(SaveTableBeforeClose, NeverDestroysWhatItReplaces) {
             EXPECT_EQ(test::ContentsOf(replaced), before);
         }
     }
+}
+
+TEST(SaveTable, ARecordTheFileAlreadyHoldsIsNotEnteredAgainAfterTheSaveFailedLate) {
+    const test::TempDir dir;
+    RecordingDialogs dialogs;
+    bool failLate = true; // the bytes are in the file, then flushing them to the disk fails
+    ScoreTable table(
+        BesideExecutable(dir.Path()), [](std::uint32_t) { return 0u; },
+        [&](const std::string& path, const ScoreGrid& own, const std::vector<ScoreRecord>& records,
+            SortDirection direction, const RandomBelowFn& randomBelow,
+            const std::function<void()>& written) {
+            ScoreGrid saved =
+                SaveMergingRecords(path, own, records, direction, randomBelow, written);
+            if (std::exchange(failLate, false))
+                throw IoError(IoError::DiskFull);
+            return saved;
+        });
+    table.Load(dialogs);
+    table.Enter({"Nowy", "", "9"});
+    dialogs.yesNoAnswers = {true};
+    SaveTableBeforeClose(table, dialogs);
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Disk full."});
+    ScoreGrid onDisk = DefaultScoreTable();
+    LoadGrid(onDisk, table.ScoreFilePath());
+    EXPECT_EQ(onDisk.Cell(1, 1), "Nowy");
+    EXPECT_EQ(onDisk.Cell(1, 2), "Anonim1"); // once
+    // The end by a signal: no dialog, only the failure's text.
+    std::filesystem::remove(table.ScoreFilePath());
+    std::filesystem::create_directory(table.ScoreFilePath());
+    EXPECT_EQ(SaveTableQuietly(table), "File access denied");
 }
 
 } // namespace
