@@ -593,5 +593,9 @@ nazwisko) by po segregacji wyników pokazać tablicę najlepszych.</source>
         <source>Koniec pracy</source>
         <translation>Beendet das Spiel</translation>
     </message>
+    <message>
+        <source>kluvian: the score table was not saved: %1</source>
+        <translation>kluvian: die Bestenliste wurde nicht gespeichert: %1</translation>
+    </message>
 </context>
 </TS>

@@ -29,6 +29,8 @@
 
 #include <array>
 #include <chrono>
+#include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 namespace kluvian {
@@ -390,6 +392,18 @@ void TGLForm::FormKeyDown(int key) {
 void TGLForm::FormClose() {
     // Returns once the table is saved or the player chose to quit without saving.
     SaveTableBeforeClose(table_, dialogs_);
+}
+
+void TGLForm::EndSession() {
+    if (const std::optional<std::string> fault = SaveTableQuietly(table_))
+        std::fprintf(stderr, "%s\n",
+                     tr("kluvian: the score table was not saved: %1")
+                         .arg(QString::fromStdString(*fault))
+                         .toLocal8Bit()
+                         .constData());
+    QCoreApplication::exit(0);
+    // Once more from the main loop, for an end asked for before that loop has begun.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
 void TGLForm::closeEvent(QCloseEvent* event) {

@@ -73,6 +73,11 @@ public:
     // Frames one after another, or only when called (tests run frames one at a time).
     void SetContinuousFrames(bool on);
 
+    // The end nobody waits at (a signal, the session manager's request at a logout): as F6
+    // ends the game, the table saved, but a failure costs one line on standard error and no
+    // dialog, and every event loop ends, a dialog's too.
+    void EndSession();
+
     GameView& View() { return *view_; }
     // The drawing as a widget among the main window's.
     QWidget& Drawing() { return *drawing_; }

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/DisplayCheck.h"
+#include "platform/EndSignals.h"
 #include "platform/FreedMemory.h"
 #include "platform/KeyState.h"
 #include "platform/Paths.h"
@@ -17,7 +18,9 @@
 #include "windows/GameIcon.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -89,6 +92,12 @@ int Play(const kluvian::CommandLine& line, kluvian::Dialogs& dialogs, const kluv
         dialogs.ShowError(e.what());
         return 1;
     }
+    // A logout, a shutdown or Ctrl+C ends the game as F6 does, without a question.
+    const kluvian::EndSignals ends({SIGTERM, SIGHUP, SIGINT});
+    QObject::connect(&ends, &kluvian::EndSignals::Received, GLForm.get(),
+                     &kluvian::TGLForm::EndSession);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, GLForm.get(),
+                     &kluvian::TGLForm::EndSession);
     GLForm->show();
     return kluvian::Application::exec();
 }

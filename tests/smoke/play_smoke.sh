@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built game as a player would, under the X display the test command provides:
 # F2, a shot from outside (xdotool), a screenshot that must show the panorama, then F6,
-# after which the score table file must exist beside the program.
+# after which the score table file must exist beside the program. Then once more, ended by
+# SIGTERM (what a logout sends) while the help is open: the program must end at once with
+# status 0, the table saved and nothing left beside it.
 # Usage: play_smoke.sh BUILD_DIR [SCREENSHOT.png]
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -14,9 +16,22 @@ trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$build/kluvian" "$work/"
 ln -s "$build/data" "$work/data"
 
-SDL_AUDIODRIVER=dummy "$work/kluvian" &
-pid=$!
-win=$(timeout 30 xdotool search --sync --onlyvisible --name 'Kluvian wer' | head -n 1)
+start() {
+  SDL_AUDIODRIVER=dummy "$work/kluvian" &
+  pid=$!
+  win=$(timeout 30 xdotool search --sync --onlyvisible --name 'Kluvian wer' | head -n 1)
+}
+
+# Waits up to ten seconds for the program to end.
+ended() {
+  for _ in $(seq 1 40); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.25
+  done
+  return 1
+}
+
+start
 
 # As the player clicks on the window: keys go to the active one. A window manager hands over
 # the activation on request; without one only the input focus can be set.
@@ -55,11 +70,21 @@ fi
 
 activate
 xdotool key F6
-for _ in $(seq 1 40); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.25
-done
-if kill -0 "$pid" 2>/dev/null; then echo "F6 did not end the program" >&2; exit 1; fi
+ended || { echo "F6 did not end the program" >&2; exit 1; }
 wait "$pid" || true
 test -s "$work/wynik.ok" || { echo "no wynik.ok after F6" >&2; exit 1; }
+
+rm "$work/wynik.ok"
+start
+activate
+xdotool key F1
+timeout 10 xdotool search --sync --onlyvisible --name 'Pomoc' >/dev/null ||
+  { echo "F1 showed no help" >&2; exit 1; }
+kill -TERM "$pid"
+ended || { echo "SIGTERM did not end the program" >&2; exit 1; }
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { echo "SIGTERM ended the program with status $status" >&2; exit 1; }
+test -s "$work/wynik.ok" || { echo "no wynik.ok after SIGTERM" >&2; exit 1; }
+[ ! -e "$work/wynik.ok.tmp" ] || { echo "a temporary file was left beside the table" >&2; exit 1; }
 echo "smoke test passed"
