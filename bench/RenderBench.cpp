@@ -7,6 +7,7 @@
 #include "render/PickBuffer.h"
 #include "render/Projection.h"
 #include "render/SurfaceFormat.h"
+#include "render/TextureSlots.h"
 #include "support/HuntDoubles.h"
 #include "support/RecordingDialogs.h"
 #include "textures/TextureLoader.h"
@@ -34,21 +35,31 @@ double ProcessCpuMs() {
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-// Loads textures straight away and skips the pauses for events.
+// Loads pictures into the slots as the drawing does, and skips the pauses for events.
 class BenchHost final : public AreaLoadHost {
 public:
-    explicit BenchHost(TextureLoader& loader) : loader_(loader) {}
-    void LoadTexture(const std::string& path, GLuint& slot) override {
-        loader_.LoadTexture(path, slot);
+    BenchHost(TextureLoader& loader, TextureSlots& textures) : loader_(loader), slots_(textures) {}
+    void LoadPicture(const std::string& path, PictureSlot slot) override {
+        LoadIntoSlot(
+            slots_, slot,
+            [&] {
+                GLuint fresh = 0;
+                loader_.LoadTexture(path, fresh);
+                return fresh;
+            },
+            [this](GLuint old) {
+                glDeleteTextures(1, &old);
+                loader_.Forget(old);
+            });
     }
     void ShowFileNotFound(const std::string& path) override { loader_.ShowFileNotFound(path); }
-    void DeleteTexture(GLuint name) override { glDeleteTextures(1, &name); }
     void ProgressStep() override {}
-    void ShowWarning(std::string_view) override {}
+    void ShowMissingFileWarning() override {}
     void FinishLoad() override {}
 
 private:
     TextureLoader& loader_;
+    TextureSlots& slots_;
 };
 
 // A current context drawing into an 800 x 600 off-screen framebuffer, and a game world
@@ -62,6 +73,7 @@ struct Fixture {
     TextureLoader loader{dialogs};
     World world{clock};
     FrameStats stats;
+    TextureSlots textures;
     FakeSounds silence;
 
     Fixture() {
@@ -75,11 +87,11 @@ struct Fixture {
         fbo->bind();
         ApplyFixedState();
         glEnable(GL_TEXTURE_2D);
-        InitWorld(world, ExecutableDir(), [this](const std::string& path, GLuint& slot) {
-            loader.LoadTexture(path, slot);
+        BenchHost host(loader, textures);
+        InitWorld(world, ExecutableDir(), [&host](const std::string& path, PictureSlot slot) {
+            host.LoadPicture(path, slot);
         });
         silence.on = false;
-        BenchHost host(loader);
         // A game under way: the frame draws the scene only then.
         world.state.Running = RunAreaLoad(world, host, silence);
         world.state.MouseX = 400;
@@ -100,7 +112,7 @@ void BM_FullFrame(benchmark::State& state) {
     }
     const double cpuBefore = ProcessCpuMs();
     for (auto _ : state) {
-        DrawFrame(f.world, f.stats, f.loader.Parts(), f.kSize, false);
+        DrawFrame(LookOf(f.world, f.stats, f.textures, f.kSize), f.loader.Parts(), false);
         glFinish();
     }
     state.counters["fps"] =
@@ -127,10 +139,10 @@ void BM_PickPass(benchmark::State& state) {
     PickBuffer pick;
     // The game warms the pass up at start-up; so does the benchmark.
     pick.Bind(800, 600);
-    DrawFrame(f.world, f.stats, f.loader.Parts(), f.kSize, true);
+    DrawFrame(LookOf(f.world, f.stats, f.textures, f.kSize), f.loader.Parts(), true);
     for (auto _ : state) {
         pick.Bind(800, 600);
-        DrawFrame(f.world, f.stats, f.loader.Parts(), f.kSize, true);
+        DrawFrame(LookOf(f.world, f.stats, f.textures, f.kSize), f.loader.Parts(), true);
         benchmark::DoNotOptimize(pick.RedAt(400, 300));
     }
     pick.Release();
@@ -139,7 +151,7 @@ BENCHMARK(BM_PickPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_AreaLoad(benchmark::State& state) {
     Fixture f;
-    BenchHost host(f.loader);
+    BenchHost host(f.loader, f.textures);
     for (auto _ : state)
         RunAreaLoad(f.world, host, f.silence);
 }

@@ -3,37 +3,24 @@
 
 #include "platform/Dialogs.h"
 #include "render/GameView.h"
-#include "textures/TextureLoader.h"
 #include "windows/TNewForm.h"
 
 #include <QApplication>
 #include <QProgressBar>
 
-#include <stdexcept>
-
 namespace kluvian {
 
-LoadHost::LoadHost(GameView& view, TextureLoader& loader, Dialogs& dialogs, TNewForm& loadingForm,
-                   QWidget& gameWindow, std::function<void()> windowAfterLoad)
-    : view_(view), loader_(loader), dialogs_(dialogs), loadingForm_(loadingForm),
-      gameWindow_(gameWindow), windowAfterLoad_(std::move(windowAfterLoad)) {}
+LoadHost::LoadHost(GameView& view, Dialogs& dialogs, TNewForm& loadingForm, QWidget& gameWindow,
+                   std::function<void()> windowAfterLoad)
+    : view_(view), dialogs_(dialogs), loadingForm_(loadingForm), gameWindow_(gameWindow),
+      windowAfterLoad_(std::move(windowAfterLoad)) {}
 
-void LoadHost::LoadTexture(const std::string& path, GLuint& slot) {
-    // Textures need the drawing's context, made with the window.
-    if (!view_.HasContext())
-        throw std::runtime_error("no OpenGL context");
-    view_.MakeCurrent();
-    loader_.LoadTexture(path, slot);
+void LoadHost::LoadPicture(const std::string& path, PictureSlot slot) {
+    view_.LoadPicture(path, slot);
 }
 
 void LoadHost::ShowFileNotFound(const std::string& path) {
-    loader_.ShowFileNotFound(path);
-}
-
-void LoadHost::DeleteTexture(GLuint name) {
-    view_.MakeCurrent();
-    glDeleteTextures(1, &name);
-    loader_.Forget(name);
+    view_.ShowFileNotFound(path);
 }
 
 void LoadHost::ProgressStep() {
@@ -42,8 +29,12 @@ void LoadHost::ProgressStep() {
     QCoreApplication::processEvents();
 }
 
-void LoadHost::ShowWarning(std::string_view text) {
-    dialogs_.ShowMessage({}, text, DialogIcon::Warning);
+void LoadHost::ShowMissingFileWarning() {
+    dialogs_.ShowMessage(
+        {},
+        QCoreApplication::translate("AreaLoad", "Przynajmniej 1 plik nie został znaleziony!")
+            .toStdString(),
+        DialogIcon::Warning);
 }
 
 void LoadHost::FinishLoad() {

@@ -25,8 +25,6 @@
 #include <QShortcut>
 #include <QToolBar>
 
-#include <GL/gl.h>
-
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -57,14 +55,14 @@ MouseButton ButtonOf(Qt::MouseButton button) {
 
 TGLForm::TGLForm(Hunt& hunt, ScoreTable& table, ArrowKeyTracker& keys, Dialogs& dialogs,
                  const Clock& clock)
-    : hunt_(hunt), table_(table), keys_(keys), dialogs_(dialogs), clock_(clock), loader_(dialogs) {
+    : hunt_(hunt), table_(table), keys_(keys), dialogs_(dialogs), clock_(clock) {
     FormCreate();
     // The other windows, in the order the program has always made them.
     NewForm = new TNewForm(this);
     Fhelp = new TFhelp(this);
     FWynik = std::make_unique<TFWynik>(table_, dialogs_, this);
     connect(FWynik.get(), &TFWynik::Closed, this, &TGLForm::Hide1Click);
-    loadHost_ = std::make_unique<LoadHost>(*view_, loader_, dialogs_, *NewForm, *this, [this] {
+    loadHost_ = std::make_unique<LoadHost>(*view_, dialogs_, *NewForm, *this, [this] {
         ToolBar1->setVisible(!isFullScreen());
         ShowHighscores1->setChecked(false);
         Help1->menuAction()->setChecked(false);
@@ -114,14 +112,12 @@ void TGLForm::FormCreate() {
         [this] { ApplicationEventsIdle(); });
     SetContinuousFrames(true);
 
-    view_->MakeCurrent();
-    glEnable(GL_TEXTURE_2D);
     // A damaged shared picture is reported once and the window is made all the same: the
     // birds exist by then and the drawing works, so a game can still be played.
     try {
         InitWorld(
             hunt_.GameWorld(), hunt_.GameWorld().state.ExeDir,
-            [this](const std::string& path, GLuint& slot) { loader_.LoadTexture(path, slot); });
+            [this](const std::string& path, PictureSlot slot) { view_->LoadPicture(path, slot); });
     } catch (const std::exception& e) {
         dialogs_.ShowError(e.what());
     } catch (...) {
@@ -132,7 +128,7 @@ void TGLForm::FormCreate() {
 void TGLForm::CreateContext() {
     // The drawing is a native window of its own inside the main window: it presents its
     // pictures itself, with no pass that composes them with the widgets.
-    view_ = new GameView(hunt_.GameWorld(), hunt_.Stats(), loader_.Parts(), clock_);
+    view_ = new GameView(hunt_.GameWorld(), hunt_.Stats(), dialogs_, clock_);
     drawing_ = QWidget::createWindowContainer(view_, this);
     drawing_->setMinimumSize(1, 1);
     drawing_->setFocusPolicy(Qt::NoFocus);

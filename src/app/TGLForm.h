@@ -2,11 +2,10 @@
 #pragma once
 
 #include "game/Hunt.h"
+#include "platform/ArrowKeyTracker.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyRepeatFilter.h"
-#include "platform/KeyState.h"
-#include "textures/TextureLoader.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -132,7 +131,6 @@ private:
         {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F11}};
     // In the main window only: elsewhere P is a letter to type.
     KeyRepeatFilter pauseKeys_{{Qt::Key_P, Qt::Key_Pause}, this};
-    TextureLoader loader_;
     std::unique_ptr<TimerHold> flightHold_;
     std::unique_ptr<TimerHold> countDownHold_;
     std::unique_ptr<HeldTimers> timers_;

@@ -5,8 +5,6 @@
 #include "game/Shooting.h"
 #include "platform/FileBytes.h"
 
-#include <QCoreApplication>
-
 #include <array>
 
 namespace kluvian {
@@ -42,20 +40,6 @@ constexpr std::array<const char*, kGroups> kStemDefault{"smallChickenRight", "me
 constexpr std::array<const char*, kGroups> kFallingFile{
     "smallChickenFalling.tga", "mediumChickenFalling.tga", "bigChickenFalling.tga"};
 
-// The slot changes only in one uninterrupted move after the picture has been loaded, and
-// what it named before is freed then: events processed inside the loader (its message box)
-// may run another load into the same slot, and nothing of that may leak or be freed twice.
-void LoadIntoSlot(AreaLoadHost& host, const std::string& path, GLuint& slot) {
-    GLuint fresh = 0;
-    host.LoadTexture(path, fresh);
-    if (fresh == 0)
-        return;
-    const GLuint old = slot;
-    slot = fresh;
-    if (old != 0 && old != fresh)
-        host.DeleteTexture(old);
-}
-
 std::string ReadStem(const GameState& state, int group) {
     const std::string fallback = kStemDefault[std::size_t(group)];
     if (!state.Settings)
@@ -69,11 +53,11 @@ void ReadColors(GameState& state) {
             static_cast<float>(state.Settings->ReadFloat("colors", c.key, c.fallback));
 }
 
-// Everything that may end the load early. Each bird, slot and setting is looked up anew after
+// Everything that may end the load early. Each bird and setting is looked up anew after
 // every progress step: the events run there may change any of them.
 void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::string& dir) {
     GameState& state = world.state;
-    TextureSlots& tex = world.textures;
+    using Slot = PictureSlot;
 
     const std::string music = dir + "music.mp3";
     if (sounds.On() && FileExists(music)) {
@@ -82,21 +66,21 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
     }
     host.ProgressStep();
 
-    for (std::size_t n = 0; n < tex.BackLayerTex.size(); ++n) {
-        LoadIntoSlot(host, dir + "backgroundLayer" + std::to_string(n) + ".tga",
-                     tex.BackLayerTex[n]);
+    for (std::size_t n = 0; n < kBackLayers; ++n) {
+        host.LoadPicture(dir + "backgroundLayer" + std::to_string(n) + ".tga",
+                         {Slot::BackLayer, 0, n});
         host.ProgressStep();
     }
-    for (std::size_t n = 0; n < tex.FrontLayerTex.size(); ++n) {
-        LoadIntoSlot(host, dir + "foregroundLayer" + std::to_string(n) + ".tga",
-                     tex.FrontLayerTex[n]);
+    for (std::size_t n = 0; n < kFrontLayers; ++n) {
+        host.LoadPicture(dir + "foregroundLayer" + std::to_string(n) + ".tga",
+                         {Slot::FrontLayer, 0, n});
         host.ProgressStep();
     }
 
     state.BackScroll = 0;
     state.FrontScroll = 0;
     state.Ammo = kMagazine;
-    LoadIntoSlot(host, dir + "ammo.tga", tex.AmmoTex);
+    host.LoadPicture(dir + "ammo.tga", {Slot::Ammo});
     host.ProgressStep();
     state.Score = 0;
 
@@ -109,17 +93,17 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
         for (int g = 0; g < kGroups; ++g)
             birds(g, i).Falling = 0;
         for (std::size_t g = 0; g < kGroups; ++g) {
-            LoadIntoSlot(host, dir + kFallingFile[g], tex.FallingTex[g]);
+            host.LoadPicture(dir + kFallingFile[g], {Slot::Falling, g});
             host.ProgressStep();
         }
     }
 
-    for (std::size_t f = 0; f < 6; ++f)
+    for (std::size_t f = 0; f < kFlightFrames; ++f)
         for (int g = 0; g < kGroups; ++g) {
             const std::string stem = ReadStem(state, g);
             const std::string path = dir + stem + std::to_string(f) + ".tga";
             if (StemNamesAreaFile(stem))
-                LoadIntoSlot(host, path, tex.BirdFrameTex[std::size_t(g)][f]);
+                host.LoadPicture(path, {Slot::BirdFrame, std::size_t(g), f});
             else
                 host.ShowFileNotFound(path);
             host.ProgressStep();
@@ -161,9 +145,7 @@ bool RunAreaLoad(World& world, AreaLoadHost& host, GameSounds& sounds) {
         LoadArea(world, host, sounds, dir);
         loaded = true;
     } catch (...) {
-        host.ShowWarning(
-            QCoreApplication::translate("AreaLoad", "Przynajmniej 1 plik nie został znaleziony!")
-                .toStdString());
+        host.ShowMissingFileWarning();
     }
     host.FinishLoad();
     return loaded;

@@ -3,6 +3,7 @@
 
 #include "game/GameState.h"
 #include "game/HuntPorts.h"
+#include "game/PictureSlot.h"
 
 #include <string>
 #include <string_view>
@@ -14,18 +15,16 @@ namespace kluvian {
 class AreaLoadHost {
 public:
     virtual ~AreaLoadHost() = default;
-    // Loads a picture into the slot. A missing picture is reported by the loader itself and
-    // leaves the slot alone; a damaged one may throw.
-    virtual void LoadTexture(const std::string& path, GLuint& slot) = 0;
+    // Loads a picture into the slot, freeing what the slot held before. A missing picture is
+    // reported by the loader itself and leaves the slot alone; a damaged one may throw.
+    virtual void LoadPicture(const std::string& path, PictureSlot slot) = 0;
     // Shows the loader's message for a missing picture at path without looking for it.
     virtual void ShowFileNotFound(const std::string& path) = 0;
-    // Frees a texture that no slot names any more.
-    virtual void DeleteTexture(GLuint name) = 0;
     // Moves the loading gauge on by one and processes pending events, so timers, clicks and
     // frames run in between.
     virtual void ProgressStep() = 0;
-    // A modal warning box with one OK button. The text is UTF-8.
-    virtual void ShowWarning(std::string_view text) = 0;
+    // The modal warning that at least one file of the area was not found.
+    virtual void ShowMissingFileWarning() = 0;
     // Hides the loading window, shows the tool bar and unchecks the score table and help
     // menu items.
     virtual void FinishLoad() = 0;
@@ -50,8 +49,7 @@ std::string AreaNameOf(const GameState& state);
 // Loads the area: the music (with the sound on), the pictures, the birds placed, a full
 // magazine and no score. Returns true when everything was loaded, so a new game may start
 // (Hunt::Load). Any exception after the settings have been read ends the load with the
-// missing-file warning; the host's FinishLoad runs in every case. A texture that a load
-// replaces in its slot is deleted through the host as soon as the slot names the new one.
+// missing-file warning; the host's FinishLoad runs in every case.
 bool RunAreaLoad(World& world, AreaLoadHost& host, GameSounds& sounds);
 
 } // namespace kluvian

@@ -4,8 +4,6 @@
 #include "game/IniFile.h"
 #include "game/Random.h"
 
-#include <GL/gl.h>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -78,23 +76,12 @@ struct GameState {
     std::int32_t ShotPhase = 0; // 0 idle, 1 growing, -1 shrinking
 };
 
-// OpenGL texture names; 0 means none.
-struct TextureSlots {
-    GLuint FontTex = 0;
-    GLuint CursorTex = 0;
-    std::array<GLuint, 3> BackLayerTex{};
-    std::array<GLuint, 7> FrontLayerTex{};
-    GLuint AmmoTex = 0;
-    std::array<GLuint, kGroups> FallingTex{};
-    std::array<std::array<GLuint, 6>, kGroups> BirdFrameTex{};
-};
-
-// Everything of one game: created once by the main window and passed by reference.
+// Everything of one game the rules decide: owned by the hunt and passed by reference. Its
+// pictures are the drawing's (render/TextureSlots.h).
 struct World {
     explicit World(const Clock& clock) : random(clock) {}
     GameState state;
     BirdTable birds;
-    TextureSlots textures;
     GameRandom random;
 };
 

@@ -22,15 +22,15 @@ void CreateBirds(BirdTable& birds) {
 
 } // namespace
 
-void InitWorld(World& world, const std::string& exeDir, const TextureLoadFn& loadTexture) {
+void InitWorld(World& world, const std::string& exeDir, const PictureLoadFn& loadPicture) {
     GameState& state = world.state;
     world.random.ReseedFromClock();
     state.ExeDir = exeDir;
     if (!state.ExeDir.empty() && state.ExeDir.back() != '/')
         state.ExeDir += '/';
     try {
-        loadTexture(state.ExeDir + "data/" + "font.tga", world.textures.FontTex);
-        loadTexture(state.ExeDir + "data/" + "cursor.tga", world.textures.CursorTex);
+        loadPicture(state.ExeDir + "data/" + "font.tga", {PictureSlot::Font});
+        loadPicture(state.ExeDir + "data/" + "cursor.tga", {PictureSlot::Cursor});
     } catch (...) {
         // Id 0 would make every bird a hit for a shot at the empty background.
         ResetFields(state);

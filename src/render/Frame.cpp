@@ -4,49 +4,139 @@
 #include "render/HudText.h"
 #include "render/Primitives.h"
 #include "render/Projection.h"
-#include "render/SceneRenderer.h"
 
 #include <GL/gl.h>
-
-#include <string>
 
 namespace kluvian {
 namespace {
 
+constexpr double kBackTile = 800;
+constexpr double kFrontTile = 600;
+
+// Tiles lie edge to edge: at its edges a tile must not blend in the texels of its opposite
+// edge, as a repeating texture does under linear filtering, which would draw a seam.
+void BindTileTexture(GLuint name) {
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+// A layer tile, over the part of its texture that shows: texture s = 0 lands at the tile's
+// right edge on the screen, so the layer pictures are shown mirrored left to right.
+void DrawTile(GLuint name, double x0, double edge, const VisiblePart& part) {
+    BindTileTexture(name);
+    const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
+    const auto y = [&](float t) { return static_cast<float>(t * edge); };
+    DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
+}
+
+void DrawBird(const FrameLook& look, int group, const BirdLook& bird, bool pickMode) {
+    if (pickMode) {
+        glColor3ub(static_cast<GLubyte>(bird.Id), 1, 1);
+        DrawSprite(false, bird.X, bird.Y, bird.Size);
+        return;
+    }
+    const auto& textures = look.textures;
+    if (bird.Falling == 0) {
+        const auto frame = std::size_t(bird.Frame) % kFlightFrames;
+        glBindTexture(GL_TEXTURE_2D, textures.BirdFrameTex[std::size_t(group)][frame]);
+        DrawSprite(bird.mirrored, bird.X, bird.Y, bird.Size);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, textures.FallingTex[std::size_t(group)]);
+        DrawSprite(false, bird.X, bird.Y, kBirdSize[std::size_t(group)]);
+    }
+}
+
+void DrawBirds(const FrameLook& look, std::initializer_list<int> groups, bool pickMode) {
+    for (int i = 0; i < kBirdsPerGroup; ++i)
+        for (const int g : groups)
+            DrawBird(look, g, look.birds[std::size_t(g)][std::size_t(i)], pickMode);
+}
+
+void DrawHud(const FrameLook& look, const VisibleParts& parts) {
+    const GLuint font = look.textures.FontTex;
+    const GLuint cartridge = look.textures.AmmoTex;
+    for (std::int32_t i = 1; i <= look.Ammo; ++i) {
+        glBindTexture(GL_TEXTURE_2D, cartridge);
+        DrawSpritePart(false, (i - 1) * 30 - 90, 0, 128, parts.Of(cartridge));
+    }
+    const auto fpsLength = static_cast<std::int32_t>(look.fps.size());
+    const auto text = [&](std::string_view s, std::int32_t x, std::int32_t y, std::int32_t size,
+                          const RGBColor& c) { DrawFontText(font, s, x, y, size, c.R, c.G, c.B); };
+    text(look.fps, 14 * fpsLength, 2, 20, look.FpsColor);
+    text(look.score, 815, 565, 30, look.ScoreColor);
+    text(look.time, 815, 535, 30, look.TimeColor);
+}
+
 // The word centred on the view in glyphs of 60 units, in the area's help colour.
-void DrawPauseText(const World& world) {
+void DrawPauseText(const FrameLook& look) {
     constexpr std::int32_t kSize = 60;
     const std::string text = PauseText();
     const auto length = static_cast<std::int32_t>(text.size());
     // Glyph i spans 800 - X + i * size / 2 .. + size from the left: the text's middle at 400.
     const std::int32_t x = 400 + (length + 1) * kSize / 4 + kSize / 2;
-    const RGBColor& c = world.state.HelpColor;
-    DrawFontText(world.textures.FontTex, text, x, 300 - kSize / 2, kSize, c.R, c.G, c.B);
+    const RGBColor& c = look.HelpColor;
+    DrawFontText(look.textures.FontTex, text, x, 300 - kSize / 2, kSize, c.R, c.G, c.B);
+}
+
+// Centred on the pointer in logical pixels, 64 of them across, scaled by the shot's scale and
+// turned by (scale - 1) * 90 degrees.
+void DrawCrosshair(const FrameLook& look) {
+    SetPixelProjection(look.size.width, look.size.height, look.size.pixelRatio);
+    const float scale = look.ShotScale;
+    glPushMatrix();
+    glTranslatef(look.MouseX, look.MouseY, 0);
+    glScalef(scale, scale, scale);
+    glRotatef((scale - 1) * 90, 0, 0, 1);
+    glColor3f(1, 1, 1);
+    glBindTexture(GL_TEXTURE_2D, look.textures.CursorTex);
+    WriteQuad({32, -32, 32, -32, 1, 0, 0, 1});
+    glPopMatrix();
 }
 
 } // namespace
 
-void DrawFrame(const World& world, const FrameStats& stats, const VisibleParts& parts,
-               const DrawingSize& size, bool PickMode) {
-    const auto& state = world.state;
+void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // Blending would leave destination alpha below 1, which garbles screenshots.
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-
-    SetWorldProjection(size.width, size.height);
+    SetWorldProjection(look.size.width, look.size.height);
     LoadWorldModelView();
-    if (state.Running) {
-        const std::string fps = FpsText(stats.Fps);
-        const std::string score = ScoreText(state);
-        const std::string time = TimeText(state);
-        DrawScene(world, PickMode, {fps, score, time}, parts);
-        // Paused, the system pointer shows instead of the cross-hair.
-        if (!PickMode && state.paused)
-            DrawPauseText(world);
-        else if (!PickMode)
-            DrawCrosshair(state.MouseX, state.MouseY, stats.shownShotScale,
-                          world.textures.CursorTex, size);
+
+    if (look.Running) {
+        glDisable(GL_DEPTH_TEST);
+        if (PickMode)
+            glDisable(GL_TEXTURE_2D);
+        else
+            glEnable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+
+        if (!PickMode) {
+            glColor4f(1, 1, 1, 1);
+            for (std::size_t k = 0; k < kBackLayers; ++k)
+                DrawTile(look.textures.BackLayerTex[k], double(k) * kBackTile + look.BackScroll,
+                         kBackTile, {});
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        DrawBirds(look, {Small, Medium}, PickMode);
+        if (!PickMode) {
+            glColor4f(1, 1, 1, 1);
+            // Blended, a tile's transparent rows change nothing: only the rest is drawn.
+            for (std::size_t k = 0; k < kFrontLayers; ++k)
+                DrawTile(look.textures.FrontLayerTex[k], double(k) * kFrontTile + look.FrontScroll,
+                         kFrontTile, parts.Of(look.textures.FrontLayerTex[k]));
+        }
+        DrawBirds(look, {Big}, PickMode);
+        if (!PickMode) {
+            DrawHud(look, parts);
+            // Paused, the system pointer shows instead of the cross-hair.
+            if (look.paused)
+                DrawPauseText(look);
+            else
+                DrawCrosshair(look);
+        }
     }
     glEnable(GL_DEPTH_TEST);
 }

@@ -3,15 +3,58 @@
 
 #include "game/FrameStats.h"
 #include "game/GameState.h"
-#include "render/Frame.h"
+#include "render/TextureSlots.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace kluvian {
 
-// Everything a frame's picture is drawn from, as bytes: two frames with equal looks draw the
-// same picture, so the later one need not be drawn or presented. Without a game the picture
-// is black whatever the birds and the panning do.
-std::string FrameLook(const World& world, const FrameStats& stats, const DrawingSize& size);
+// The drawing's size in device pixels, and device pixels per logical (mouse) pixel.
+struct DrawingSize {
+    int width = 0;
+    int height = 0;
+    double pixelRatio = 1.0;
+    bool operator==(const DrawingSize&) const = default;
+};
+
+// One bird as a picture shows it.
+struct BirdLook {
+    double X = 0;
+    double Y = 0;
+    std::int32_t Id = 0;
+    std::int32_t Size = 0;
+    std::int32_t Frame = 0;
+    std::int32_t Falling = 0;
+    bool mirrored = false; // flying towards higher X, leftwards on the screen
+    bool operator==(const BirdLook&) const = default;
+};
+
+// Everything one picture is drawn from, taken from the world in one go. DrawFrame reads
+// nothing else, so two equal looks draw the same picture: the later one need not be drawn or
+// presented. Without a game the picture is black whatever the birds and the panning do, and
+// the look holds the size alone.
+struct FrameLook {
+    DrawingSize size;
+    bool Running = false;
+    bool paused = false;
+    std::string fps; // the head-up texts, in code page 1250
+    std::string score;
+    std::string time;
+    double BackScroll = 0;
+    double FrontScroll = 0;
+    std::int32_t Ammo = 0;
+    float MouseX = 0;
+    float MouseY = 0;
+    float ShotScale = 1; // as the picture shows it: the frame's, before its animation step
+    RGBColor ScoreColor, TimeColor, FpsColor, HelpColor;
+    std::array<std::array<BirdLook, kBirdsPerGroup>, kGroups> birds{};
+    TextureSlots textures;
+    bool operator==(const FrameLook&) const = default;
+};
+
+FrameLook LookOf(const World& world, const FrameStats& stats, const TextureSlots& textures,
+                 const DrawingSize& size);
 
 } // namespace kluvian

@@ -2,7 +2,6 @@
 #include "render/GameView.h"
 
 #include "platform/PointerOnTop.h"
-#include "render/FrameLook.h"
 #include "render/Projection.h"
 #include "render/SurfaceFormat.h"
 
@@ -15,6 +14,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 
 namespace kluvian {
@@ -35,9 +35,9 @@ QSurfaceFormat DrawingFormat() {
 
 } // namespace
 
-GameView::GameView(const World& world, const FrameStats& stats, const VisibleParts& parts,
+GameView::GameView(const World& world, const FrameStats& stats, Dialogs& dialogs,
                    const Clock& clock)
-    : world_(world), stats_(stats), parts_(parts), clock_(clock) {
+    : world_(world), stats_(stats), clock_(clock), loader_(dialogs) {
     setSurfaceType(QSurface::OpenGLSurface);
     const QSurfaceFormat format = DrawingFormat();
     setFormat(format);
@@ -56,6 +56,7 @@ GameView::GameView(const World& world, const FrameStats& stats, const VisiblePar
     connect(&context_, &QOpenGLContext::aboutToBeDestroyed, this, &GameView::ReleaseResources);
     MakeCurrent();
     ApplyFixedState();
+    glEnable(GL_TEXTURE_2D);
     // The very first picking pass costs tens of milliseconds on a software rasteriser;
     // pay it now rather than on the player's first shot.
     PickAt(0, 0);
@@ -66,6 +67,38 @@ void GameView::ReleaseResources() {
         return;
     MakeCurrent();
     pick_ = PickBuffer();
+    for (const GLuint name : textures_.Names())
+        if (name != 0) {
+            glDeleteTextures(1, &name);
+            loader_.Forget(name);
+        }
+    textures_ = {};
+}
+
+void GameView::LoadPicture(const std::string& path, const PictureSlot& slot) {
+    if (!ready_)
+        throw std::runtime_error("no OpenGL context");
+    LoadIntoSlot(
+        textures_, slot,
+        [&] {
+            MakeCurrent();
+            GLuint fresh = 0;
+            loader_.LoadTexture(path, fresh);
+            return fresh;
+        },
+        [this](GLuint old) {
+            MakeCurrent();
+            glDeleteTextures(1, &old);
+            loader_.Forget(old);
+        });
+}
+
+void GameView::ShowFileNotFound(const std::string& path) {
+    loader_.ShowFileNotFound(path);
+}
+
+FrameLook GameView::Look() const {
+    return LookOf(world_, stats_, textures_, Size());
 }
 
 void GameView::MakeCurrent() {
@@ -84,11 +117,11 @@ DrawingSize GameView::Size() const {
 
 void GameView::Present() {
     MakeCurrent();
-    const DrawingSize size = Size();
-    DrawFrame(world_, stats_, parts_, size, false);
+    FrameLook look = Look();
+    DrawFrame(look, loader_.Parts(), false);
     context_.swapBuffers(this);
     ++picturesShown_;
-    shownLook_ = FrameLook(world_, stats_, size);
+    shownLook_ = std::move(look);
     shownMs_ = clock_.SteadyMilliseconds();
 }
 
@@ -101,7 +134,7 @@ void GameView::ShowFrame(bool behindLoadingWindow) {
         return;
     // Most frames of a quiet game, and all before one, repeat the picture on the screen;
     // drawing and presenting cost a software rasteriser more than anything else.
-    if (FrameLook(world_, stats_, Size()) == shownLook_)
+    if (Look() == shownLook_)
         return;
     Present();
 }
@@ -128,9 +161,10 @@ std::uint8_t GameView::PickAt(float x, float y) {
     if (!ready_)
         return 0; // nothing has been drawn yet, so nothing can be hit
     MakeCurrent();
-    const DrawingSize size = Size();
+    const FrameLook look = Look();
+    const DrawingSize& size = look.size;
     pick_.Bind(size.width, size.height);
-    DrawFrame(world_, stats_, parts_, size, true);
+    DrawFrame(look, loader_.Parts(), true);
     const std::uint8_t red =
         pick_.RedAt(int(std::floor(x * size.pixelRatio)), int(std::floor(y * size.pixelRatio)));
     pick_.Release();
@@ -145,7 +179,7 @@ QImage GameView::GrabFramebuffer() {
     QOpenGLFramebufferObject picture(QSize(std::max(size.width, 1), std::max(size.height, 1)),
                                      QOpenGLFramebufferObject::CombinedDepthStencil);
     picture.bind();
-    DrawFrame(world_, stats_, parts_, size, false);
+    DrawFrame(LookOf(world_, stats_, textures_, size), loader_.Parts(), false);
     QImage image = picture.toImage();
     picture.release();
     return image;

@@ -4,9 +4,13 @@
 #include "game/FrameStats.h"
 #include "game/GameState.h"
 #include "game/HuntPorts.h"
+#include "game/PictureSlot.h"
 #include "platform/Clock.h"
 #include "render/Frame.h"
+#include "render/FrameLook.h"
 #include "render/PickBuffer.h"
+#include "render/TextureSlots.h"
+#include "textures/TextureLoader.h"
 
 #include <QImage>
 #include <QOffscreenSurface>
@@ -23,20 +27,27 @@ namespace kluvian {
 // The game's drawing: a native window with an OpenGL context of its own, drawn straight into
 // its back buffer and presented with a buffer swap; nothing composes it with the widgets
 // around it. It draws the world as it is and says what the player did with the mouse; the
-// frame's rules are its owner's. Keyboard focus stays with the window around it.
+// frame's rules are its owner's. It owns the textures of the pictures the rules name and
+// frees them with its context. Keyboard focus stays with the window around it.
 class GameView final : public QWindow, public GameDrawing {
     Q_OBJECT
 public:
-    // world and stats are drawn as they are at each picture. The context is made at once;
-    // HasContext says whether that worked.
-    // parts: where the world's textures are transparent.
-    GameView(const World& world, const FrameStats& stats, const VisibleParts& parts,
-             const Clock& clock);
+    // world and stats are drawn as they are at each picture; the loader's refusals are shown
+    // through dialogs. The context is made at once; HasContext says whether that worked.
+    GameView(const World& world, const FrameStats& stats, Dialogs& dialogs, const Clock& clock);
 
     bool HasContext() const { return ready_; }
     // Makes the drawing's context current: on the window while it shows, otherwise on an
     // off-screen surface, so textures can be made at any moment.
     void MakeCurrent();
+
+    // Loads the picture file into its slot (TextureSlots.h, LoadIntoSlot), freeing what the
+    // slot held. The loader shows its refusals; a damaged file may throw, and so does a
+    // drawing without a context.
+    void LoadPicture(const std::string& path, const PictureSlot& slot);
+    // Shows what a missing picture of that name shows, without looking for it.
+    void ShowFileNotFound(const std::string& path);
+    const TextureSlots& Textures() const { return textures_; }
 
     // Presents the world as it is, unless the picture on the screen already shows it. Behind
     // the loading window at most four pictures a second are presented: drawing and presenting
@@ -74,10 +85,13 @@ private:
     void Present();
     void ReleaseResources();
 
+    FrameLook Look() const;
+
     const World& world_;
     const FrameStats& stats_;
-    const VisibleParts& parts_;
     const Clock& clock_;
+    TextureLoader loader_;
+    TextureSlots textures_;
     QOffscreenSurface offscreen_;
     PickBuffer pick_;
     bool ready_ = false;
@@ -85,8 +99,8 @@ private:
     bool pollsPointer_ = false;
     std::optional<QPointF> polled_; // the pointer at the last reading, logical pixels
     long picturesShown_ = 0;
-    double shownMs_ = 0;    // when the last picture was presented
-    std::string shownLook_; // FrameLook of the picture on the screen
+    double shownMs_ = 0;  // when the last picture was presented
+    FrameLook shownLook_; // of the picture on the screen
     // Last, so it goes first: what was made in it goes with it, on aboutToBeDestroyed.
     QOpenGLContext context_;
 };

@@ -10,6 +10,14 @@
 
 namespace kluvian {
 
+// A textured quad: its corners (x0, y0) .. (x1, y1) take texture coordinates (s0, t0) ..
+// (s1, t1), in the frame that is current. Every quad of a picture is written by WriteQuad.
+struct Quad {
+    float x0, x1, y0, y1;
+    float s0, s1, t0, t1;
+};
+void WriteQuad(const Quad& quad);
+
 // A textured square X..X+Size, Y..Y+Size in the world frame, picture upright on the screen;
 // Mirror flips it left to right. The caller binds the texture and sets the colour; no other
 // GL state changes.

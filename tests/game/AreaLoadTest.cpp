@@ -17,77 +17,55 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <set>
 #include <stdexcept>
 #include <vector>
 
 namespace kluvian {
 namespace {
 
-// Stands in for the main window: a "texture" is any file not reading "damaged"; a missing one
-// is noted as the loader's own message. Keeps the set of live texture names.
+// Stands in for the main window: a picture is any file not reading "damaged"; a missing one
+// is noted as the loader's own message.
 class FakeHost final : public AreaLoadHost {
 public:
     int gauge = 0;
     std::vector<std::string> loaded;
-    std::vector<int> loadsAtStep; // textures loaded so far, at each progress step
+    std::vector<PictureSlot::Kind> kinds; // of the pictures loaded
+    std::vector<int> loadsAtStep;         // pictures loaded so far, at each progress step
     std::vector<std::string> loaderMessages;
-    std::set<GLuint> live;
-    int badDeletes = 0;
-    std::vector<std::string> warnings;
+    int warnings = 0; // the missing-file warning shown
     int finished = 0;
     std::function<void(int step)> onProgress;
-    std::function<void()> onLoaderMessage; // the loader's message box runs events too
 
-    void LoadTexture(const std::string& path, GLuint& slot) override {
+    void LoadPicture(const std::string& path, PictureSlot slot) override {
         if (!FileExists(path)) {
             loaderMessages.push_back(path);
-            if (onLoaderMessage)
-                onLoaderMessage();
             return;
         }
         if (test::ContentsOf(path) == "damaged")
             throw std::runtime_error("Read beyond end of file");
         loaded.push_back(path);
-        slot = nextName_++;
-        live.insert(slot);
+        kinds.push_back(slot.kind);
     }
     void ShowFileNotFound(const std::string& path) override { loaderMessages.push_back(path); }
-    void DeleteTexture(GLuint name) override {
-        if (live.erase(name) == 0)
-            ++badDeletes;
-    }
     void ProgressStep() override {
         ++gauge;
         loadsAtStep.push_back(int(loaded.size()));
         if (onProgress)
             onProgress(gauge);
     }
-    void ShowWarning(std::string_view text) override { warnings.emplace_back(text); }
+    void ShowMissingFileWarning() override { ++warnings; }
     void FinishLoad() override { ++finished; }
 
-    // Starts the records afresh; the live textures stay.
+    // Starts the records afresh.
     void ForgetRecords() {
         gauge = finished = 0;
         loaded.clear();
+        kinds.clear();
         loadsAtStep.clear();
         loaderMessages.clear();
-        warnings.clear();
+        warnings = 0;
     }
-
-private:
-    GLuint nextName_ = 1;
 };
-
-std::vector<GLuint> AllSlots(const TextureSlots& t) {
-    std::vector<GLuint> all(t.BackLayerTex.begin(), t.BackLayerTex.end());
-    all.insert(all.end(), t.FrontLayerTex.begin(), t.FrontLayerTex.end());
-    all.push_back(t.AmmoTex);
-    all.insert(all.end(), t.FallingTex.begin(), t.FallingTex.end());
-    for (const auto& frames : t.BirdFrameTex)
-        all.insert(all.end(), frames.begin(), frames.end());
-    return all;
-}
 
 struct AreaLoadTest : ::testing::Test {
     test::TempDir dir;
@@ -101,7 +79,7 @@ struct AreaLoadTest : ::testing::Test {
     void SetUp() override {
         clock.timeOfDay = 12'345'678;
         std::filesystem::create_directories(area);
-        InitWorld(world, dir.Path(), [](const std::string&, GLuint&) {});
+        InitWorld(world, dir.Path(), [](const std::string&, PictureSlot) {});
     }
     void Put(const std::string& name, const std::string& bytes = "picture") {
         std::ofstream(area + name, std::ios::binary) << bytes;
@@ -123,7 +101,7 @@ struct AreaLoadTest : ::testing::Test {
     void ExpectLoaded() {
         EXPECT_TRUE(loaded);
         EXPECT_EQ(world.state.Ammo, 8);
-        EXPECT_TRUE(host.warnings.empty());
+        EXPECT_EQ(host.warnings, 0);
         EXPECT_EQ(host.finished, 1);
     }
 };
@@ -174,10 +152,8 @@ TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrder) {
             EXPECT_NE(b.DX, 0);
             EXPECT_EQ(b.Id, kFirstId[std::size_t(g)] + i);
         }
-    for (GLuint name : AllSlots(world.textures))
-        EXPECT_TRUE(host.live.count(name)) << name;
-    EXPECT_EQ(host.live.size(), 32u); // each falling picture's earlier nine are freed
-    EXPECT_EQ(host.badDeletes, 0);
+    EXPECT_EQ(host.kinds[10], PictureSlot::Ammo);
+    EXPECT_EQ(host.kinds.back(), PictureSlot::BirdFrame);
 }
 
 TEST_F(AreaLoadTest, TheGeneratedSecondAreaPlayedFromItsOwnFolderHasEveryFileALoadReads) {
@@ -255,27 +231,13 @@ TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) 
     sounds.on = true;
     world.state.Ammo = 3;
     Load();
-    EXPECT_EQ(host.warnings,
-              std::vector<std::string>{"Przynajmniej 1 plik nie został znaleziony!"});
+    EXPECT_EQ(host.warnings, 1);
     EXPECT_TRUE(host.loaded.empty());
     EXPECT_EQ(host.gauge, 0);
     EXPECT_FALSE(loaded);
     EXPECT_FALSE(world.state.MusicOpened);
     EXPECT_EQ(world.state.Ammo, 3);
     EXPECT_EQ(host.finished, 1);
-}
-
-TEST_F(AreaLoadTest, AMissingPictureKeepsItsSlotAndTheGameStillStarts) {
-    PutAllPictures();
-    Load();
-    const GLuint kept = world.textures.FrontLayerTex[4];
-    host.ForgetRecords();
-    std::filesystem::remove(area + "foregroundLayer4.tga");
-    Load();
-    EXPECT_EQ(host.loaderMessages, std::vector<std::string>{area + "foregroundLayer4.tga"});
-    EXPECT_EQ(world.textures.FrontLayerTex[4], kept);
-    EXPECT_EQ(host.gauge, kLoadSteps);
-    ExpectLoaded();
 }
 
 TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
@@ -286,7 +248,7 @@ TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     world.state.Score = 60;
     Load();
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(host.warnings.size(), 1u);
+    EXPECT_EQ(host.warnings, 1);
     EXPECT_EQ(host.loaded.size(), 10u);
     EXPECT_EQ(host.gauge, 11);
     EXPECT_TRUE(world.state.Running);
@@ -294,17 +256,6 @@ TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     EXPECT_EQ(world.state.Score, 60);
     EXPECT_EQ(world.state.Ammo, 8); // done before the failure, stays done
     EXPECT_EQ(host.finished, 1);
-}
-
-TEST_F(AreaLoadTest, ManyLoadsKeepTheNumberOfLiveTexturesConstant) {
-    PutAllPictures();
-    for (int k = 0; k < 25; ++k) {
-        Load();
-        ASSERT_EQ(host.live.size(), 32u) << "load " << k;
-    }
-    EXPECT_EQ(host.badDeletes, 0);
-    for (GLuint name : AllSlots(world.textures))
-        EXPECT_TRUE(host.live.count(name));
 }
 
 TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHarm) {
@@ -336,12 +287,8 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
     EXPECT_EQ(host.gauge, 2 * kLoadSteps);
     EXPECT_EQ(host.finished, 2);
     EXPECT_TRUE(loaded);
-    EXPECT_TRUE(host.warnings.empty());
+    EXPECT_EQ(host.warnings, 0);
     EXPECT_EQ(gamesEnded, 1);
-    EXPECT_EQ(host.badDeletes, 0);
-    EXPECT_EQ(host.live.size(), 32u);
-    for (GLuint name : AllSlots(world.textures))
-        EXPECT_TRUE(host.live.count(name));
     for (int i = 0; i < kBirdsPerGroup; ++i)
         for (int g = 0; g < kGroups; ++g) {
             const TChicken& b = world.birds(g, i);
@@ -350,26 +297,6 @@ TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHa
             EXPECT_TRUE(b.Falling >= 0 && b.Falling <= 50);
             EXPECT_TRUE(b.Frame >= 0 && b.Frame <= 5);
         }
-}
-
-TEST_F(AreaLoadTest, ALoadRunWhileTheLoaderReportsAMissingPictureFreesNothingTwice) {
-    PutAllPictures();
-    Load();
-    std::filesystem::remove(area + "foregroundLayer2.tga");
-    bool nested = false;
-    host.onLoaderMessage = [&] {
-        if (nested)
-            return;
-        nested = true;
-        Put("foregroundLayer2.tga");
-        Load();
-        std::filesystem::remove(area + "foregroundLayer2.tga");
-    };
-    Load();
-    ASSERT_TRUE(nested);
-    EXPECT_EQ(host.badDeletes, 0);
-    EXPECT_EQ(host.live.size(), 32u);
-    EXPECT_TRUE(host.live.count(world.textures.FrontLayerTex[2]));
 }
 
 } // namespace

@@ -19,14 +19,13 @@ using State = FakeTimers::State;
 class EmptyHost final : public AreaLoadHost {
 public:
     std::function<void()> onStep;
-    void LoadTexture(const std::string&, GLuint&) override {}
+    void LoadPicture(const std::string&, PictureSlot) override {}
     void ShowFileNotFound(const std::string&) override {}
-    void DeleteTexture(GLuint) override {}
     void ProgressStep() override {
         if (onStep)
             onStep();
     }
-    void ShowWarning(std::string_view) override {}
+    void ShowMissingFileWarning() override {}
     void FinishLoad() override {}
 };
 
@@ -43,7 +42,7 @@ struct HuntTest : ::testing::Test {
 
     void SetUp() override {
         hunt.Attach(timers, drawing, end);
-        InitWorld(hunt.GameWorld(), "/nowhere/", [](const std::string&, GLuint&) {});
+        InitWorld(hunt.GameWorld(), "/nowhere/", [](const std::string&, PictureSlot) {});
     }
     void ExpectTimers(State both) {
         EXPECT_EQ(timers.Of(GameTimer::Flight), both);

@@ -18,16 +18,15 @@ TEST(InitWorld, CreatesTheThirtyBirdsAndLoadsTheSharedPictures) {
     world.state.ShotScale = 3;
     world.state.TimeLeft = 12;
     std::vector<std::string> paths;
-    GLuint next = 7;
-    InitWorld(world, "/opt/kluvian", [&](const std::string& path, GLuint& slot) {
+    std::vector<PictureSlot::Kind> kinds;
+    InitWorld(world, "/opt/kluvian", [&](const std::string& path, PictureSlot slot) {
         paths.push_back(path);
-        slot = next++;
+        kinds.push_back(slot.kind);
     });
     EXPECT_EQ(world.state.ExeDir, "/opt/kluvian/");
     EXPECT_EQ(paths, (std::vector<std::string>{"/opt/kluvian/data/font.tga",
                                                "/opt/kluvian/data/cursor.tga"}));
-    EXPECT_EQ(world.textures.FontTex, 7u);
-    EXPECT_EQ(world.textures.CursorTex, 8u);
+    EXPECT_EQ(kinds, (std::vector<PictureSlot::Kind>{PictureSlot::Font, PictureSlot::Cursor}));
     EXPECT_EQ(world.random.state, 5000u);
     EXPECT_EQ(world.state.ShotScale, 1.0f);
     EXPECT_EQ(world.state.TimeLeft, 0);
@@ -44,7 +43,7 @@ TEST(InitWorld, CreatesTheThirtyBirdsAndLoadsTheSharedPictures) {
     // A loader that throws still leaves thirty distinct birds behind.
     World broken(clock);
     EXPECT_THROW(InitWorld(broken, "/x/",
-                           [](const std::string&, GLuint&) { throw std::runtime_error("x"); }),
+                           [](const std::string&, PictureSlot) { throw std::runtime_error("x"); }),
                  std::runtime_error);
     EXPECT_EQ(broken.birds(Small, 0).Id, 10);
     EXPECT_EQ(broken.birds(Big, 9).Id, 39);

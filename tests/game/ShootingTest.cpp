@@ -15,7 +15,7 @@ struct ShootingTest : ::testing::Test {
     GameState& state = world.state;
 
     void SetUp() override {
-        InitWorld(world, "/game/", [](const std::string&, GLuint&) {});
+        InitWorld(world, "/game/", [](const std::string&, PictureSlot) {});
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/GameView.h"
 #include "support/FakeClock.h"
+#include "support/RecordingDialogs.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -18,8 +19,8 @@ protected:
     FakeClock clock_;
     World world_{clock_};
     FrameStats stats_;
-    VisibleParts parts_;
-    GameView view_{world_, stats_, parts_, clock_};
+    RecordingDialogs dialogs_;
+    GameView view_{world_, stats_, dialogs_, clock_};
 
     void SetUp() override {
         for (int g = 0; g < kGroups; ++g)
@@ -66,6 +67,12 @@ TEST_F(GameViewTest, PresentsAPictureOnlyWhenItDiffersFromTheOneOnTheScreen) {
     view_.ShowFrame(false);
     view_.ShowFrame(false);
     EXPECT_EQ(view_.PicturesShown(), shown + 2);
+    // Whatever the picture shows counts, the pause's colour too.
+    world_.state.paused = true;
+    view_.ShowFrame(false);
+    world_.state.HelpColor = {0, 1, 0};
+    view_.ShowFrame(false);
+    EXPECT_EQ(view_.PicturesShown(), shown + 4);
 }
 
 TEST_F(GameViewTest, PolledPointerMovesTheCrossHairOnlyWhereTheDrawingItselfIsUnderIt) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestTextures.h"
-#include "render/Projection.h"
-#include "render/SceneRenderer.h"
+#include "render/Frame.h"
 #include "support/FakeClock.h"
 #include "support/GLTestContext.h"
 #include "textures/UploadTexture.h"
@@ -29,6 +28,8 @@ protected:
     test::GLTestContext gl_{800, 600};
     FakeClock clock_;
     World world_{clock_};
+    FrameStats stats_;
+    TextureSlots tex_;
     VisibleParts parts_; // none measured: every texture drawn whole
 
     void SetUp() override {
@@ -41,26 +42,27 @@ protected:
                 bird.Y = -1000;
             }
         world_.state.Running = true;
-        // Black scenery and an invisible font unless a test says otherwise: texture name 0
-        // would draw plain white quads.
-        world_.textures.BackLayerTex.fill(SolidTexture({0, 0, 0, 255}));
-        world_.textures.FrontLayerTex.fill(SolidTexture({0, 0, 0, 0}));
-        world_.textures.FontTex = SolidTexture({0, 0, 0, 0});
+        world_.state.Score = -5;
+        world_.state.TimeLeft = 90;
+        world_.state.MouseX = world_.state.MouseY = -1000; // the cross-hair out of the way
+        // Black scenery and an invisible font and cross-hair unless a test says otherwise:
+        // texture name 0 would draw plain white quads.
+        tex_.BackLayerTex.fill(SolidTexture({0, 0, 0, 255}));
+        tex_.FrontLayerTex.fill(SolidTexture({0, 0, 0, 0}));
+        tex_.FontTex = SolidTexture({0, 0, 0, 0});
+        tex_.CursorTex = tex_.FontTex;
     }
 
     void Render(bool pick = false) {
         glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        SetWorldProjection(800, 600);
-        LoadWorldModelView();
-        DrawScene(world_, pick, {"0 FPS", "Wynik: -5", "Czas: 90"}, parts_);
+        DrawFrame(LookOf(world_, stats_, tex_, {800, 600, 1.0}), parts_, pick);
     }
     Rgba At(int x, int y) { return gl_.Pixel(x, y); }
     TChicken& Bird(int group, int i) { return world_.birds(group, i); }
 };
 
 TEST_F(Scene, BackgroundTilesAreMirroredAndFollowBackScroll) {
-    auto& tex = world_.textures;
+    auto& tex = tex_;
     tex.BackLayerTex = {TwoTone({10, 0, 0, 255}, {11, 0, 0, 255}),
                         TwoTone({20, 0, 0, 255}, {21, 0, 0, 255}),
                         TwoTone({30, 0, 0, 255}, {31, 0, 0, 255})};
@@ -86,7 +88,7 @@ TEST_F(Scene, ATileEdgeNeverTakesTheColourOfTheOppositeEdge) {
     });
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    world_.textures.BackLayerTex.fill(tile);
+    tex_.BackLayerTex.fill(tile);
     Render();
     // The view's right and bottom edges are the tile's first column and first row.
     EXPECT_EQ(At(799, 300), (Rgba{0, 0, 0, 255}));
@@ -94,7 +96,7 @@ TEST_F(Scene, ATileEdgeNeverTakesTheColourOfTheOppositeEdge) {
 }
 
 TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
-    auto& tex = world_.textures;
+    auto& tex = tex_;
     const GLuint grey = SolidTexture({100, 100, 100, 255});
     // Opaque in its lower half (t below 0.5: world y 0..300), clear above.
     const GLuint ground = MakeTexture(1, 2, [](int, int row) {
@@ -115,7 +117,7 @@ TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
 }
 
 TEST_F(Scene, LivingBirdsFacingLeftAreMirroredAndFallingOnesUseTheirPicture) {
-    auto& tex = world_.textures;
+    auto& tex = tex_;
     tex.BirdFrameTex[Big][2] = TwoTone({255, 0, 0, 255}, {0, 255, 0, 255});
     tex.FallingTex[Big] = SolidTexture({0, 0, 255, 255});
     TChicken& b = Bird(Big, 0);
@@ -134,7 +136,7 @@ TEST_F(Scene, LivingBirdsFacingLeftAreMirroredAndFallingOnesUseTheirPicture) {
 }
 
 TEST_F(Scene, MagazineShowsOneCartridgePerRound) {
-    world_.textures.AmmoTex = SolidTexture({255, 255, 255, 255});
+    tex_.AmmoTex = SolidTexture({255, 255, 255, 255});
     world_.state.Ammo = 8;
     Render();
     // Icon i spans 762 - 30 (i - 1) .. 890 - 30 (i - 1) from the left, 472 .. 600 from the top.
@@ -152,7 +154,7 @@ TEST_F(Scene, MagazineShowsOneCartridgePerRound) {
 }
 
 TEST_F(Scene, HeadUpTextsSitInTheirCornersInTheirColours) {
-    world_.textures.FontTex = test::NumberedFont();
+    tex_.FontTex = test::NumberedFont();
     world_.state.ScoreColor = {1, 1, 1};
     world_.state.TimeColor = {1, 0, 0};
     world_.state.FpsColor = {1, 1, 0};
@@ -173,17 +175,16 @@ TEST_F(Scene, HeadUpTextsSitInTheirCornersInTheirColours) {
 }
 
 TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
-    const GLuint cursor = SolidTexture({255, 255, 255, 255});
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    DrawCrosshair(400, 100, 1.0f, cursor, {800, 600, 1.0});
+    tex_.CursorTex = SolidTexture({255, 255, 255, 255});
+    world_.state.MouseX = 400;
+    world_.state.MouseY = 100;
+    Render();
     EXPECT_EQ(At(369, 100)[0], 255);
     EXPECT_EQ(At(430, 131)[0], 255);
     EXPECT_EQ(At(366, 100), kBlack);
     EXPECT_EQ(At(400, 134), kBlack);
-    glClear(GL_COLOR_BUFFER_BIT); // 128 pixels, turned by 90 degrees: still a square
-    DrawCrosshair(400, 100, 2.0f, cursor, {800, 600, 1.0});
+    stats_.shownShotScale = 2.0f; // 128 pixels, turned by 90 degrees: still a square
+    Render();
     EXPECT_EQ(At(338, 100)[0], 255);
     EXPECT_EQ(At(334, 100), kBlack);
 }
@@ -203,7 +204,7 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
     for (int y = 3; y < 22; ++y)
         for (int x = 10; x < 15; ++x)
             paint(cartridge, x, y, 250, 180);
-    auto& tex = world_.textures;
+    auto& tex = tex_;
     tex.BackLayerTex.fill(SolidTexture({20, 60, 120, 255}));
     tex.FrontLayerTex.fill(UploadTexture(64, 64, GL_RGBA, layer.pixels.data()));
     tex.AmmoTex = UploadTexture(32, 32, GL_RGBA, cartridge.pixels.data());
@@ -223,9 +224,9 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
 }
 
 TEST_F(Scene, PickingPassPaintsEachBirdInItsIdAndNothingElse) {
-    world_.textures.BackLayerTex.fill(SolidTexture({90, 90, 90, 255}));
-    world_.textures.FrontLayerTex.fill(SolidTexture({90, 90, 90, 255}));
-    world_.textures.AmmoTex = SolidTexture({90, 90, 90, 255});
+    tex_.BackLayerTex.fill(SolidTexture({90, 90, 90, 255}));
+    tex_.FrontLayerTex.fill(SolidTexture({90, 90, 90, 255}));
+    tex_.AmmoTex = SolidTexture({90, 90, 90, 255});
     world_.state.Ammo = 8;
     Bird(Medium, 4).X = 400, Bird(Medium, 4).Y = 300;
     Bird(Big, 7).X = 420, Bird(Big, 7).Y = 300; // overlaps the medium bird

@@ -4,7 +4,7 @@
 #include "app/GameAudio.h"
 #include "app/TGLForm.h"
 #include "game/Hunt.h"
-#include "platform/KeyState.h"
+#include "platform/ArrowKeyTracker.h"
 #include "scores/ScoreFilePlace.h"
 #include "scores/ScoreTable.h"
 
