@@ -79,7 +79,6 @@ public:
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 
     void SetFileName(std::string path) { fileName_ = std::move(path); }
-    const std::string& FileName() const { return fileName_; }
 
     // Opens the file, closing one still open first. Throws std::runtime_error with the
     // mixer's message when the file cannot be opened (missing, empty or damaged); the player

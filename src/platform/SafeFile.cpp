@@ -7,6 +7,7 @@
 #include <climits>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -71,12 +72,8 @@ private:
     int fd_;
 };
 
-FileIdentity IdentityOf(const struct stat& st) {
-    return {st.st_dev, st.st_ino};
-}
-
 bool SameFile(const struct stat& a, const struct stat& b) {
-    return IdentityOf(a) == IdentityOf(b);
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // A link of the user's own, or one the administrator made.
@@ -247,7 +244,7 @@ void ReplaceThroughTemporary(const std::string& file, const ReplacementFn& repla
         const std::optional<LockedFile> current = LockRegularFile(file, O_RDONLY);
         std::optional<FileReader> reader;
         if (current)
-            reader.emplace(current->fd.Get(), IdentityOf(current->status), current->readError);
+            reader.emplace(current->fd.Get(), current->readError);
         const Replacement next = replacement(reader ? &*reader : nullptr);
         keptOld = current && next.keepOld;
         if (::ftruncate(locked.Get(), 0) != 0)
@@ -280,7 +277,7 @@ void WriteInPlace(const std::string& file, const ReplacementFn& replacement,
     if (!current)
         throw IoError(IoError::AccessDenied); // gone meanwhile, and no new file may be made
     const int fd = current->fd.Get();
-    FileReader reader(fd, IdentityOf(current->status), current->readError);
+    FileReader reader(fd, current->readError);
     const Replacement next = replacement(&reader);
     // The old file cannot be kept without a new name in the folder.
     if (next.keepOld)
@@ -297,13 +294,6 @@ void WriteInPlace(const std::string& file, const ReplacementFn& replacement,
 }
 
 } // namespace
-
-std::optional<FileIdentity> IdentifyFile(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    return IdentityOf(st);
-}
 
 bool HasForeignLink(const std::string& path) {
     try {
@@ -335,10 +325,7 @@ void ReadFile(const std::string& path, const std::function<void(FileReader&)>& r
                 continue;
             throw IoErrorFrom(errno, false);
         }
-        struct stat st {};
-        if (::fstat(fd.Get(), &st) != 0)
-            throw IoErrorFrom(errno, false);
-        FileReader reader(fd.Get(), IdentityOf(st));
+        FileReader reader(fd.Get());
         read(reader);
         return;
     }

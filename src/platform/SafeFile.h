@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -19,15 +18,6 @@ namespace kluvian {
 // treated as a file the user may not open ("File access denied"). Links in the folders on
 // the way are the kernel's to follow.
 
-// Which file a path names, whatever name it is reached by.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
-// The file at path (links followed), or nothing when there is none.
-std::optional<FileIdentity> IdentifyFile(const std::string& path);
-
 // True when path is a link, or a chain of links, of which one belongs to neither the user the
 // program runs as nor root.
 bool HasForeignLink(const std::string& path);
@@ -38,16 +28,13 @@ class FileReader {
 public:
     // error: the code Read throws (an IoError code) when the file could not be opened for
     // reading; fd is then not read.
-    FileReader(int fd, FileIdentity identity, int error = 0)
-        : fd_(fd), identity_(identity), error_(error) {}
+    explicit FileReader(int fd, int error = 0) : fd_(fd), error_(error) {}
 
     // Reads up to size bytes into data and returns how many, 0 at the end of the file.
     std::size_t Read(char* data, std::size_t size);
-    const FileIdentity& Identity() const { return identity_; }
 
 private:
     int fd_;
-    FileIdentity identity_;
     int error_;
     off_t offset_ = 0;
 };

@@ -20,7 +20,6 @@ public:
 
     // hz <= 0 (not reported) means the usual 60 Hz.
     void SetRefreshRate(double hz);
-    double PeriodMs() const { return period_; }
 
     // A frame starts being drawn now.
     void FrameStarted(double nowMs);

@@ -119,12 +119,9 @@ std::string GridFileBytes(const ScoreGrid& grid) {
     return bytes;
 }
 
-void SaveGrid(const ScoreGrid& grid, const std::string& path,
-              const std::optional<FileIdentity>& keepAsOld) {
+void SaveGrid(const ScoreGrid& grid, const std::string& path) {
     const std::string bytes = GridFileBytes(grid);
-    ReplaceFile(path, [&](FileReader* current) {
-        return Replacement{bytes, current && keepAsOld == current->Identity()};
-    });
+    ReplaceFile(path, [&](FileReader*) { return Replacement{bytes}; });
 }
 
 } // namespace kluvian

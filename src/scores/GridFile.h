@@ -4,7 +4,6 @@
 #include "platform/SafeFile.h"
 #include "scores/ScoreGrid.h"
 
-#include <optional>
 #include <string>
 
 namespace kluvian {
@@ -29,10 +28,7 @@ void ReadGrid(ScoreGrid& grid, FileReader& file);
 std::string GridFileBytes(const ScoreGrid& grid);
 
 // Writes GridFileBytes(grid) to path through ReplaceFile, so without destroying what it
-// replaces. When the file replaced is keepAsOld, it is first kept beside itself with ".old"
-// added (replacing an older one); where that cannot be done the save fails. Throws IoError
-// ("File access denied", "Disk full", ...) on failure.
-void SaveGrid(const ScoreGrid& grid, const std::string& path,
-              const std::optional<FileIdentity>& keepAsOld = std::nullopt);
+// replaces. Throws IoError ("File access denied", "Disk full", ...) on failure.
+void SaveGrid(const ScoreGrid& grid, const std::string& path);
 
 } // namespace kluvian
