@@ -18,8 +18,8 @@ struct FrameStats {
     // ShotScale on for the next frame, after the frame has shown the scale it found.
     float shownShotScale = 1.0f;
 
-    // Called when the drawing is created, and when a paused game goes on: the next rate
-    // covers the time from then on.
+    // Called when the hunt begins, and when a paused game goes on: the next rate covers the
+    // time from then on.
     void Start(const Clock& clock) {
         LastFpsTick = clock.TickCount();
         FrameCount = 0;

@@ -116,8 +116,14 @@ TEST_F(HuntTest, ANewGameStartsItsClockAndFlightAfreshWhateverPauseCameBefore) {
     EXPECT_EQ(drawing.picks, 0); // the click that went on was no shot
 }
 
-TEST_F(HuntTest, AGameEndsOnceAndNothingResumesWithoutAGame) {
+TEST_F(HuntTest, AShotScoresTheBirdUnderThePointerAndAGameEndsOnceAndForAll) {
     hunt.Load(host);
+    drawing.underPointer = 35; // a big bird
+    hunt.Press(MouseButton::Left, 1, 1, true);
+    EXPECT_EQ(state.Score, 5);
+    EXPECT_EQ(hunt.GameWorld().birds(Big, 5).Falling, 50);
+    EXPECT_EQ(state.Ammo, 7);
+    drawing.underPointer = 0;
     for (int second = 0; second < 89; ++second)
         hunt.ClockSecond();
     EXPECT_TRUE(end.scores.empty());
@@ -134,7 +140,7 @@ TEST_F(HuntTest, AGameEndsOnceAndNothingResumesWithoutAGame) {
     // The clock has run out, the handlers still work: a shot misses and costs.
     hunt.Press(MouseButton::Left, 1, 1, true);
     EXPECT_EQ(state.Score, 10);
-    EXPECT_EQ(drawing.picks, 1);
+    EXPECT_EQ(drawing.picks, 2);
 }
 
 } // namespace
