@@ -115,9 +115,8 @@ DrawingSize GameView::Size() const {
     return {int(std::lround(width() * ratio)), int(std::lround(height() * ratio)), ratio};
 }
 
-void GameView::Present() {
+void GameView::Present(FrameLook look) {
     MakeCurrent();
-    FrameLook look = Look();
     DrawFrame(look, loader_.Parts(), false);
     context_.swapBuffers(this);
     ++picturesShown_;
@@ -134,9 +133,10 @@ void GameView::ShowFrame(bool behindLoadingWindow) {
         return;
     // Most frames of a quiet game, and all before one, repeat the picture on the screen;
     // drawing and presenting cost a software rasteriser more than anything else.
-    if (Look() == shownLook_)
+    FrameLook look = Look();
+    if (look == shownLook_)
         return;
-    Present();
+    Present(std::move(look));
 }
 
 void GameView::exposeEvent(QExposeEvent*) {
@@ -145,7 +145,7 @@ void GameView::exposeEvent(QExposeEvent*) {
     if (!ready_ || !isExposed())
         return;
     onScreen_ = true;
-    Present();
+    Present(Look());
 }
 
 bool GameView::event(QEvent* event) {

@@ -82,7 +82,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void Present();
+    // Draws the look and presents it; it is then the one on the screen.
+    void Present(FrameLook look);
     void ReleaseResources();
 
     FrameLook Look() const;
