@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "app/TGLForm.h"
-#include "platform/Application.h"
 #include "platform/Paths.h"
 #include "render/GameView.h"
 #include "scores/GridFile.h"
@@ -264,25 +263,6 @@ TEST(MainWindowInstalled, ClosesWithoutAnErrorBoxAndKeepsTheTableInThePlayersFol
     EXPECT_EQ(bytesOf(userDir + "wynik.ok"), GridFileBytes(form.TableWindow().Grid()));
     EXPECT_EQ(bytesOf(exe.File("wynik.ok")), GridFileBytes(shipped));
     ::chmod(exe.Path().c_str(), 0700);
-}
-
-TEST(Application, AnExceptionEscapingAHandlerIsShownWithAFullStopAndTheProgramGoesOn) {
-    auto* app = static_cast<Application*>(qApp);
-    RecordingDialogs dialogs;
-    app->SetErrorReporter([&](std::string_view text) { dialogs.ShowError(text); });
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [] { throw std::runtime_error("Disk full"); });
-    timer.start(0);
-    QTest::qWait(50);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Disk full.");
-    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
-    EXPECT_EQ(dialogs.shown[0].caption, ""); // the application title
-    bool stillRunning = false;
-    QTimer::singleShot(0, [&] { stillRunning = true; });
-    QTest::qWait(50);
-    EXPECT_TRUE(stillRunning);
 }
 
 } // namespace

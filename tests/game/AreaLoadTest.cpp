@@ -67,7 +67,7 @@ public:
     }
 };
 
-struct AreaLoadTest : ::testing::Test {
+struct AreaLoad : ::testing::Test {
     test::TempDir dir;
     FakeClock clock;
     World world{clock};
@@ -106,7 +106,7 @@ struct AreaLoadTest : ::testing::Test {
     }
 };
 
-TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrder) {
+TEST_F(AreaLoad, ACompleteLoadReadsEverythingInOrder) {
     PutAllPictures();
     Put("music.mp3", "tune");
     Put("settings.ini", "[Colors]\nSCORER=0.25\nscoreG = 0.5\nscoreB=2\n[colors]\nfpsB=1\n");
@@ -156,7 +156,7 @@ TEST_F(AreaLoadTest, ACompleteLoadReadsEverythingInOrder) {
     EXPECT_EQ(host.kinds.back(), PictureSlot::BirdFrame);
 }
 
-TEST_F(AreaLoadTest, TheGeneratedSecondAreaPlayedFromItsOwnFolderHasEveryFileALoadReads) {
+TEST_F(AreaLoad, TheGeneratedSecondAreaPlayedFromItsOwnFolderHasEveryFileALoadReads) {
     const char* build = std::getenv("KLUVIAN_BUILD_DIR");
     const auto second =
         std::filesystem::canonical(std::string(build ? build : "..") + "/data/GoldenLarches");
@@ -173,7 +173,7 @@ TEST_F(AreaLoadTest, TheGeneratedSecondAreaPlayedFromItsOwnFolderHasEveryFileALo
     ExpectLoaded();
 }
 
-TEST_F(AreaLoadTest, WithoutSettingsTheDefaultColoursAndFileNamesApply) {
+TEST_F(AreaLoad, WithoutSettingsTheDefaultColoursAndFileNamesApply) {
     PutAllPictures();
     Load();
     const GameState& s = world.state;
@@ -186,7 +186,7 @@ TEST_F(AreaLoadTest, WithoutSettingsTheDefaultColoursAndFileNamesApply) {
     ExpectLoaded();
 }
 
-TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
+TEST_F(AreaLoad, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
     PutAllPictures({"kite", "", "crow"});
     Put("settings.ini", "[colors]\ntimeR=red\ntimeG=\nhelpG=0.3.1\ntimeB=0.5\n"
                         "[CHICKEN]\nsmallchickentextures=kite\nmediumChickenTextures=\n"
@@ -200,7 +200,7 @@ TEST_F(AreaLoadTest, BadColoursFallBackSilentlyAndStemsComeFromTheSettings) {
     ExpectLoaded();
 }
 
-TEST_F(AreaLoadTest, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
+TEST_F(AreaLoad, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
     std::filesystem::create_directories(area + "sub");
     PutAllPictures({"../x", "sub/bird", "a\\b"}); // all of them exist
     Put("settings.ini", "[chicken]\nsmallChickenTextures=../x\nmediumChickenTextures=sub/bird\n"
@@ -217,7 +217,7 @@ TEST_F(AreaLoadTest, AStemThatCouldLeaveTheAreaFolderNamesNoFile) {
     EXPECT_TRUE(StemNamesAreaFile("my.bird"));
 }
 
-TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) {
+TEST_F(AreaLoad, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) {
     PutAllPictures();
     Put("music.mp3", "damaged");
     sounds.on = false;
@@ -240,7 +240,7 @@ TEST_F(AreaLoadTest, MusicIsTouchedOnlyWithTheSoundOnAndAFailedOpenEndsTheLoad) 
     EXPECT_EQ(host.finished, 1);
 }
 
-TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
+TEST_F(AreaLoad, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     PutAllPictures();
     Put("ammo.tga", "damaged");
     world.state.Running = true;
@@ -258,7 +258,7 @@ TEST_F(AreaLoadTest, ADamagedPictureEndsTheLoadAndARunningGameKeepsItsClock) {
     EXPECT_EQ(host.finished, 1);
 }
 
-TEST_F(AreaLoadTest, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHarm) {
+TEST_F(AreaLoad, FlightShotsCountdownPanningAndANestedLoadBetweenStepsDoNoHarm) {
     PutAllPictures();
     Put("settings.ini", "[chicken]\nbigChickenTextures=bigChickenRight\n");
     world.state.Running = true;

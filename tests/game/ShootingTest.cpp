@@ -9,7 +9,7 @@
 namespace kluvian {
 namespace {
 
-struct ShootingTest : ::testing::Test {
+struct Shooting : ::testing::Test {
     FakeClock clock;
     World world{clock};
     GameState& state = world.state;
@@ -19,7 +19,7 @@ struct ShootingTest : ::testing::Test {
     }
 };
 
-TEST_F(ShootingTest, EightShotsEmptyTheMagazineAndTheNinthDoesNothing) {
+TEST_F(Shooting, EightShotsEmptyTheMagazineAndTheNinthDoesNothing) {
     state.Ammo = 8;
     for (int k = 0; k < 8; ++k)
         ResolveShot(world, 0);
@@ -34,7 +34,7 @@ TEST_F(ShootingTest, EightShotsEmptyTheMagazineAndTheNinthDoesNothing) {
     EXPECT_EQ(world.birds(Small, 2).Falling, 0);
 }
 
-TEST_F(ShootingTest, HitsScoreByGroupStartTheFallAndNeverCountTwice) {
+TEST_F(Shooting, HitsScoreByGroupStartTheFallAndNeverCountTwice) {
     state.Ammo = 8;
     ResolveShot(world, 13);
     EXPECT_EQ(world.birds(Small, 3).Falling, 50);
@@ -64,7 +64,7 @@ TEST_F(ShootingTest, HitsScoreByGroupStartTheFallAndNeverCountTwice) {
     EXPECT_EQ(falling, 3);
 }
 
-TEST_F(ShootingTest, ReloadCostsFivePointsOnlyWithCartridgesLeft) {
+TEST_F(Shooting, ReloadCostsFivePointsOnlyWithCartridgesLeft) {
     state.Ammo = 3;
     Reload(state);
     EXPECT_EQ(state.Ammo, 8);
@@ -77,7 +77,7 @@ TEST_F(ShootingTest, ReloadCostsFivePointsOnlyWithCartridgesLeft) {
     EXPECT_EQ(state.Score, -10);
 }
 
-TEST_F(ShootingTest, TheClockRunsOutAtTheNinetiethTick) {
+TEST_F(Shooting, TheClockRunsOutAtTheNinetiethTick) {
     state.TimeLeft = 90;
     state.Running = true;
     int ticks = 0;

@@ -1,25 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/FrameStats.h"
-#include "render/HudText.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 
 namespace kluvian {
 namespace {
-
-TEST(HudText, TextsRoundTheFrameRateHalfToEven) {
-    EXPECT_EQ(FpsText(0), "0 FPS");
-    EXPECT_EQ(FpsText(2.5f), "2 FPS");
-    EXPECT_EQ(FpsText(3.5f), "4 FPS");
-    EXPECT_EQ(FpsText(59.51f), "60 FPS");
-    EXPECT_EQ(FpsText(143.49f), "143 FPS");
-    GameState state;
-    state.Score = -10;
-    state.TimeLeft = 90;
-    EXPECT_EQ(ScoreText(state), "Wynik: -10");
-    EXPECT_EQ(TimeText(state), "Czas: 90");
-}
 
 TEST(FrameStats, TheFrameRateIsMeasuredEveryHalfSecondAtTheEarliest) {
     FakeClock clock;

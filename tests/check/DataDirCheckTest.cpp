@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureBuilders.h"
+#include "textures/PictureBuilders.h"
 
 #include "DataDirCheck.h"
 #include "PamFile.h"
