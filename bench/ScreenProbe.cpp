@@ -303,6 +303,17 @@ private:
     Rect drawing_;
 };
 
+// The probe walks the window tree while the game makes and drops windows (the loading window,
+// a dialog): a window gone between two requests is no error, it is simply no longer there.
+int IgnoreWindowsGone(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow || error->error_code == BadDrawable)
+        return 0;
+    char text[256] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "kluvian-probe: X error: %s\n", text);
+    std::exit(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -315,6 +326,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kluvian-probe: no X display\n");
         return 1;
     }
+    XSetErrorHandler(IgnoreWindowsGone);
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display, &event, &error, &major, &minor) ||
         !XShmQueryExtension(display)) {
