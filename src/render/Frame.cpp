@@ -60,12 +60,13 @@ void DrawHud(const FrameLook& look, const VisibleParts& parts) {
         glBindTexture(GL_TEXTURE_2D, cartridge);
         DrawSpritePart(false, (i - 1) * 30 - 90, 0, 128, parts.Of(cartridge));
     }
-    const auto fpsLength = static_cast<std::int32_t>(look.fps.size());
+    const std::string fps = FpsText(float(look.fps));
+    const auto fpsLength = static_cast<std::int32_t>(fps.size());
     const auto text = [&](std::string_view s, std::int32_t x, std::int32_t y, std::int32_t size,
                           const RGBColor& c) { DrawFontText(font, s, x, y, size, c.R, c.G, c.B); };
-    text(look.fps, 14 * fpsLength, 2, 20, look.FpsColor);
-    text(look.score, 815, 565, 30, look.ScoreColor);
-    text(look.time, 815, 535, 30, look.TimeColor);
+    text(fps, 14 * fpsLength, 2, 20, look.FpsColor);
+    text(ScoreText(look.Score), 815, 565, 30, look.ScoreColor);
+    text(TimeText(look.TimeLeft), 815, 535, 30, look.TimeColor);
 }
 
 // The word centred on the view in glyphs of 60 units, in the area's help colour.

@@ -14,9 +14,9 @@ FrameLook LookOf(const World& world, const FrameStats& stats, const TextureSlots
     if (!state.Running)
         return look;
     look.paused = state.paused;
-    look.fps = FpsText(stats.Fps);
-    look.score = ScoreText(state);
-    look.time = TimeText(state);
+    look.fps = RoundedFps(stats.Fps);
+    look.Score = state.Score;
+    look.TimeLeft = state.TimeLeft;
     look.BackScroll = double(state.BackScroll);
     look.FrontScroll = double(state.FrontScroll);
     look.Ammo = state.Ammo;

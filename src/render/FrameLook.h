@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace kluvian {
 
@@ -39,9 +38,9 @@ struct FrameLook {
     DrawingSize size;
     bool Running = false;
     bool paused = false;
-    std::string fps; // the head-up texts, in code page 1250
-    std::string score;
-    std::string time;
+    long long fps = 0; // frames a second as the head-up display shows them
+    std::int32_t Score = 0;
+    std::int32_t TimeLeft = 0;
     double BackScroll = 0;
     double FrontScroll = 0;
     std::int32_t Ammo = 0;

@@ -15,22 +15,26 @@ std::string PauseText() {
     return ToCp1250(QCoreApplication::translate("HudText", "Pauza"));
 }
 
-std::string FpsText(float Fps) {
+long long RoundedFps(float Fps) {
     // nearbyint rounds halves to even in the default rounding mode.
-    const auto rounded = static_cast<long long>(std::nearbyint(double(Fps)));
+    return static_cast<long long>(std::nearbyint(double(Fps)));
+}
+
+std::string FpsText(float Fps) {
+    const long long rounded = RoundedFps(Fps);
     //: Frames a second, in the bottom-right corner of the game's picture (bitmap font: code
     //: page 1250 letters only).
     return ToCp1250(QCoreApplication::translate("HudText", "%1 FPS").arg(rounded));
 }
 
-std::string ScoreText(const GameState& state) {
+std::string ScoreText(std::int32_t Score) {
     //: The score, top left of the game's picture (bitmap font: code page 1250 letters only).
-    return ToCp1250(QCoreApplication::translate("HudText", "Wynik: %1").arg(state.Score));
+    return ToCp1250(QCoreApplication::translate("HudText", "Wynik: %1").arg(Score));
 }
 
-std::string TimeText(const GameState& state) {
+std::string TimeText(std::int32_t TimeLeft) {
     //: The seconds left, below the score (bitmap font: code page 1250 letters only).
-    return ToCp1250(QCoreApplication::translate("HudText", "Czas: %1").arg(state.TimeLeft));
+    return ToCp1250(QCoreApplication::translate("HudText", "Czas: %1").arg(TimeLeft));
 }
 
 } // namespace kluvian

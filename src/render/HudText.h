@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/GameState.h"
+#include <cstdint>
 
 #include <string>
 
@@ -15,7 +15,9 @@ std::string PauseText();
 
 // The frame-rate text: Fps rounded to the nearest integer, halves to even, then " FPS".
 std::string FpsText(float Fps);
-std::string ScoreText(const GameState& state);
-std::string TimeText(const GameState& state);
+// Fps as FpsText shows it: rounded to the nearest integer, halves to even.
+long long RoundedFps(float Fps);
+std::string ScoreText(std::int32_t Score);
+std::string TimeText(std::int32_t TimeLeft);
 
 } // namespace kluvian

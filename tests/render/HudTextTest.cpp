@@ -12,11 +12,8 @@ TEST(HudText, TextsRoundTheFrameRateHalfToEven) {
     EXPECT_EQ(FpsText(3.5f), "4 FPS");
     EXPECT_EQ(FpsText(59.51f), "60 FPS");
     EXPECT_EQ(FpsText(143.49f), "143 FPS");
-    GameState state;
-    state.Score = -10;
-    state.TimeLeft = 90;
-    EXPECT_EQ(ScoreText(state), "Wynik: -10");
-    EXPECT_EQ(TimeText(state), "Czas: 90");
+    EXPECT_EQ(ScoreText(-10), "Wynik: -10");
+    EXPECT_EQ(TimeText(90), "Czas: 90");
 }
 
 } // namespace
