@@ -6,6 +6,7 @@
 #include "app/FrameLoop.h"
 #include "app/LoadHost.h"
 #include "app/TimerHold.h"
+#include "app/WindowedSize.h"
 #include "game/InitWorld.h"
 #include "platform/Fonts.h"
 #include "platform/FreedMemory.h"
@@ -104,6 +105,7 @@ void TGLForm::FormCreate() {
     resize(800, 600 + menuBar()->sizeHint().height() + kToolBarHeight);
     BuildKeys();
     away_ = std::make_unique<AwayWatch>(*this);
+    keepSize_ = new WindowedSize(*this);
     connect(away_.get(), &AwayWatch::PlayerWentAway, this, [this] { hunt_.Pause(); });
 
     // The frame function runs whenever a frame is due, from now to the end.
@@ -304,19 +306,24 @@ void TGLForm::ToggleFullScreen() {
         return;
     }
     windowed_ = windowState() & ~(Qt::WindowFullScreen | Qt::WindowMinimized);
+    windowedSize_ = size();
     menuBar()->hide();
     ToolBar1->hide();
     showFullScreen();
 }
 
 void TGLForm::LeaveFullScreen() {
-    if (isFullScreen())
-        ShowWindowed(windowed_);
+    if (!isFullScreen())
+        return;
+    ShowWindowed(windowed_);
+    if (!(windowed_ & Qt::WindowMaximized))
+        keepSize_->Expect(windowedSize_); // events of the change come later, from the display
 }
 
 void TGLForm::ShowWindowed(Qt::WindowStates state) {
     menuBar()->show();
     ToolBar1->show();
+    keepSize_->Forget();
     if (state & Qt::WindowMaximized)
         showMaximized();
     else

@@ -30,6 +30,7 @@ class TFWynik;
 class TFhelp;
 class TNewForm;
 class TimerHold;
+class WindowedSize;
 
 // The main window: menu, tool bar of six commands, the game's drawing below them, full screen
 // and the three timers. Each handler forwards to the hunt, where the game's rules live.
@@ -137,6 +138,8 @@ private:
     std::unique_ptr<FrameLoop> frames_;
     std::unique_ptr<AwayWatch> away_;
     Qt::WindowStates windowed_ = Qt::WindowNoState; // what full screen gives back
+    QSize windowedSize_;                            // and at what size, when normal
+    WindowedSize* keepSize_ = nullptr;              // owned by this window
     GameView* view_ = nullptr;                      // owned by drawing_
     QWidget* drawing_ = nullptr;                    // the window container that holds view_
     TNewForm* NewForm = nullptr;
