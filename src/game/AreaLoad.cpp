@@ -10,47 +10,38 @@
 namespace kluvian {
 namespace {
 
-struct ColorKey {
-    const char* key;
-    double fallback;
-    RGBColor GameState::*color;
-    float RGBColor::*channel;
-};
+RGBColor& ColorOf(GameState& state, HudColor color) {
+    switch (color) {
+    case HudColor::Score:
+        return state.ScoreColor;
+    case HudColor::Time:
+        return state.TimeColor;
+    case HudColor::Help:
+        return state.HelpColor;
+    case HudColor::Fps:
+        break;
+    }
+    return state.FpsColor;
+}
 
-// In the order they are read.
-constexpr std::array<ColorKey, 12> kColorKeys{{
-    {"scoreR", 0.0, &GameState::ScoreColor, &RGBColor::R},
-    {"scoreG", 1.0, &GameState::ScoreColor, &RGBColor::G},
-    {"scoreB", 0.0, &GameState::ScoreColor, &RGBColor::B},
-    {"timeR", 1.0, &GameState::TimeColor, &RGBColor::R},
-    {"timeG", 0.0, &GameState::TimeColor, &RGBColor::G},
-    {"timeB", 0.0, &GameState::TimeColor, &RGBColor::B},
-    {"helpR", 1.0, &GameState::HelpColor, &RGBColor::R},
-    {"helpG", 0.3, &GameState::HelpColor, &RGBColor::G},
-    {"helpB", 0.0, &GameState::HelpColor, &RGBColor::B},
-    {"fpsR", 0.0, &GameState::FpsColor, &RGBColor::R},
-    {"fpsG", 0.0, &GameState::FpsColor, &RGBColor::G},
-    {"fpsB", 0.0, &GameState::FpsColor, &RGBColor::B},
-}};
+float& ChannelOf(RGBColor& color, int channel) {
+    return channel == 0 ? color.R : channel == 1 ? color.G : color.B;
+}
 
-constexpr std::array<const char*, kGroups> kStemKey{"smallChickenTextures", "mediumChickenTextures",
-                                                    "bigChickenTextures"};
-constexpr std::array<const char*, kGroups> kStemDefault{"smallChickenRight", "mediumChickenRight",
-                                                        "bigChickenRight"};
-constexpr std::array<const char*, kGroups> kFallingFile{
-    "smallChickenFalling.tga", "mediumChickenFalling.tga", "bigChickenFalling.tga"};
+std::string File(const std::string& dir, std::string_view name) {
+    return dir + std::string(name);
+}
 
 std::string ReadStem(const GameState& state, int group) {
-    const std::string fallback = kStemDefault[std::size_t(group)];
     if (!state.Settings)
-        return fallback;
-    return state.Settings->ReadString("chicken", kStemKey[std::size_t(group)], fallback);
+        return std::string(kStemDefaults[std::size_t(group)]);
+    return FlightFrameStem(*state.Settings, group);
 }
 
 void ReadColors(GameState& state) {
     for (const ColorKey& c : kColorKeys)
-        (state.*c.color).*c.channel =
-            static_cast<float>(state.Settings->ReadFloat("colors", c.key, c.fallback));
+        ChannelOf(ColorOf(state, c.color), c.channel) =
+            static_cast<float>(state.Settings->ReadFloat(kColorsSection, c.key, c.fallback));
 }
 
 // Everything that may end the load early. Each bird and setting is looked up anew after
@@ -59,20 +50,20 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
     GameState& state = world.state;
     using Slot = PictureSlot;
 
-    const std::string music = dir + "music.mp3";
+    const std::string music = File(dir, kMusicFile);
     if (sounds.On() && FileExists(music)) {
         sounds.PlayMusic(music);
         state.MusicOpened = true;
     }
     host.ProgressStep();
 
-    for (std::size_t n = 0; n < kBackLayers; ++n) {
-        host.LoadPicture(dir + "backgroundLayer" + std::to_string(n) + ".tga",
+    for (std::size_t n = 0; n < kBackgroundTiles; ++n) {
+        host.LoadPicture(File(dir, NumberedPicture(kBackgroundStem, int(n))),
                          {Slot::BackLayer, 0, n});
         host.ProgressStep();
     }
-    for (std::size_t n = 0; n < kFrontLayers; ++n) {
-        host.LoadPicture(dir + "foregroundLayer" + std::to_string(n) + ".tga",
+    for (std::size_t n = 0; n < kForegroundTiles; ++n) {
+        host.LoadPicture(File(dir, NumberedPicture(kForegroundStem, int(n))),
                          {Slot::FrontLayer, 0, n});
         host.ProgressStep();
     }
@@ -80,7 +71,7 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
     state.BackScroll = 0;
     state.FrontScroll = 0;
     state.Ammo = kMagazine;
-    host.LoadPicture(dir + "ammo.tga", {Slot::Ammo});
+    host.LoadPicture(File(dir, kAmmoFile), {Slot::Ammo});
     host.ProgressStep();
     state.Score = 0;
 
@@ -89,11 +80,11 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
         for (int g = 0; g < kGroups; ++g)
             birds(g, i).Spawn(world.random, state.BackScroll);
         for (int g = 0; g < kGroups; ++g)
-            birds(g, i).Frame = static_cast<std::int32_t>(world.random.RandomBelow(6));
+            birds(g, i).Frame = static_cast<std::int32_t>(world.random.RandomBelow(kFlightFrames));
         for (int g = 0; g < kGroups; ++g)
             birds(g, i).Falling = 0;
         for (std::size_t g = 0; g < kGroups; ++g) {
-            host.LoadPicture(dir + kFallingFile[g], {Slot::Falling, g});
+            host.LoadPicture(File(dir, kFallingFiles[g]), {Slot::Falling, g});
             host.ProgressStep();
         }
     }
@@ -101,7 +92,7 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
     for (std::size_t f = 0; f < kFlightFrames; ++f)
         for (int g = 0; g < kGroups; ++g) {
             const std::string stem = ReadStem(state, g);
-            const std::string path = dir + stem + std::to_string(f) + ".tga";
+            const std::string path = File(dir, NumberedPicture(stem, int(f)));
             if (StemNamesAreaFile(stem))
                 host.LoadPicture(path, {Slot::BirdFrame, std::size_t(g), f});
             else
@@ -112,21 +103,15 @@ void LoadArea(World& world, AreaLoadHost& host, GameSounds& sounds, const std::s
 
 } // namespace
 
-bool StemNamesAreaFile(std::string_view stem) {
-    // A NUL would end the name the system sees early, so it would name another file.
-    return stem.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos &&
-           stem.find("..") == std::string_view::npos;
-}
-
 std::string AreaDir(const GameState& state) {
     if (!state.areaPath.empty() && !state.AreaName.empty())
         return state.areaPath;
-    return state.ExeDir + "data/" + state.AreaName + "/";
+    return state.ExeDir + std::string(kDataFolder) + state.AreaName + "/";
 }
 
 std::string AreaNameOf(const GameState& state) {
     if (state.areaPath.empty())
-        return std::string(kAreaName);
+        return std::string(kGameArea);
     std::string_view folder = state.areaPath;
     while (folder.size() > 1 && folder.back() == '/')
         folder.remove_suffix(1);
@@ -138,7 +123,7 @@ bool RunAreaLoad(World& world, AreaLoadHost& host, GameSounds& sounds) {
     state.AreaName = AreaNameOf(state);
     // A copy: a load run by the events of a progress step would otherwise change it midway.
     const std::string dir = AreaDir(state);
-    state.Settings = IniFile::Open(dir + "settings.ini");
+    state.Settings = IniFile::Open(File(dir, kSettingsFile));
     ReadColors(state);
     bool loaded = false;
     try {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/AreaFiles.h"
 #include "game/GameState.h"
 #include "game/HuntPorts.h"
 #include "game/PictureSlot.h"
@@ -29,15 +30,6 @@ public:
     // menu items.
     virtual void FinishLoad() = 0;
 };
-
-inline constexpr std::string_view kAreaName = "BlueMountains";
-// Progress steps of a complete load: music, 3 + 7 layers, cartridge, 30 falling pictures,
-// 18 flight frames.
-inline constexpr int kLoadSteps = 60;
-
-// False for a flight-frame stem from settings.ini that holds a path separator ('/' or
-// '\\'), ".." or a NUL byte: it could lead out of the area's folder, so it names no file.
-bool StemNamesAreaFile(std::string_view stem);
 
 // The directory of the current area's files, with a trailing '/': the game's own area in
 // data/, or the areaPath of an area played from a folder of its own once it is loaded.

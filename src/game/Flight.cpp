@@ -6,8 +6,6 @@
 namespace kluvian {
 namespace {
 
-constexpr long double kPanoramaWidth = 2400;
-constexpr long double kPanoramaHeight = 600;
 constexpr long double kFallPerStep = 8;
 
 // Draws made as signed integers first: a negated zero must stay a plain zero.
@@ -18,7 +16,7 @@ std::int32_t Draw(GameRandom& random, std::uint32_t n) {
 bool OutOfWorld(const TChicken& bird, long double backScroll) {
     const long double size = bird.Size;
     return bird.X > backScroll + kPanoramaWidth + size || bird.X < backScroll - size ||
-           bird.Y > kPanoramaHeight + size || bird.Y < -size;
+           bird.Y > kWorldHeight + size || bird.Y < -size;
 }
 
 template <typename Phase> void ForEachGroup(BirdTable& birds, int i, Phase phase) {
@@ -41,15 +39,15 @@ void TChicken::Spawn(GameRandom& random, long double BackScroll) {
             DX = -(Draw(random, 5) + 1);
         }
         if (Draw(random, 2) == 0) {
-            Y = Draw(random, 300);
+            Y = Draw(random, kWorldHeight / 2);
             DY = Draw(random, 2);
         } else {
-            Y = 300 + Draw(random, 300);
+            Y = kWorldHeight / 2 + Draw(random, kWorldHeight / 2);
             DY = -Draw(random, 2);
         }
     } else {
         if (side == 2) {
-            Y = kPanoramaHeight;
+            Y = kWorldHeight;
             DY = -(Draw(random, 2) + 1);
         } else {
             Y = -Size;
@@ -57,10 +55,10 @@ void TChicken::Spawn(GameRandom& random, long double BackScroll) {
         }
         // The horizontal place of a top or bottom entry ignores the pan offset.
         if (Draw(random, 2) == 0) {
-            X = Draw(random, 1200);
+            X = Draw(random, kPanoramaHalf);
             DX = Draw(random, 5) + 1;
         } else {
-            X = 1200 + Draw(random, 1200);
+            X = kPanoramaHalf + Draw(random, kPanoramaHalf);
             DX = -(Draw(random, 5) + 1);
         }
     }

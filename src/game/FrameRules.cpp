@@ -8,7 +8,6 @@ namespace kluvian {
 namespace {
 
 constexpr double kTickFactor = 1e-11;
-constexpr long double kMinBackScroll = -1600;
 constexpr std::array<long double, kGroups> kBirdPan{4, 5, 6};
 
 void Pan(World& world, long double direction) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/AreaLayout.h"
 #include "game/IniFile.h"
 #include "game/Random.h"
 
@@ -31,8 +32,6 @@ public:
 };
 
 enum BirdGroup : int { Small = 0, Medium = 1, Big = 2 };
-inline constexpr int kGroups = 3;
-inline constexpr int kBirdsPerGroup = 10;
 inline constexpr std::array<std::int32_t, kGroups> kBirdSize{25, 35, 45};
 inline constexpr std::array<std::int32_t, kGroups> kFirstId{10, 20, 30};
 inline constexpr std::array<std::int32_t, kGroups> HitPoints{25, 15, 5};

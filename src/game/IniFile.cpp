@@ -71,13 +71,13 @@ IniFile IniFile::Parse(std::string_view text) {
     return ini;
 }
 
-std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue) const {
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
     const auto it = values_.find(KeyOf(section, key));
-    return it == values_.end() ? defaultValue : it->second;
+    return it == values_.end() ? std::string(defaultValue) : it->second;
 }
 
-double IniFile::ReadFloat(const std::string& section, const std::string& key,
+double IniFile::ReadFloat(std::string_view section, std::string_view key,
                           double defaultValue) const {
     const std::string text = ReadString(section, key, {});
     double value = 0;

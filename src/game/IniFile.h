@@ -24,11 +24,11 @@ public:
     static IniFile Parse(std::string_view text);
 
     // The value, or the default when the section or key is missing.
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
     // The value as a finite decimal number; the default when missing, empty, not a number,
     // infinite, NaN or out of the range of a double.
-    double ReadFloat(const std::string& section, const std::string& key, double defaultValue) const;
+    double ReadFloat(std::string_view section, std::string_view key, double defaultValue) const;
 
 private:
     std::map<std::string, std::string> values_; // "section\nkey", lower-cased

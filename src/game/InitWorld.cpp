@@ -29,8 +29,9 @@ void InitWorld(World& world, const std::string& exeDir, const PictureLoadFn& loa
     if (!state.ExeDir.empty() && state.ExeDir.back() != '/')
         state.ExeDir += '/';
     try {
-        loadPicture(state.ExeDir + "data/" + "font.tga", {PictureSlot::Font});
-        loadPicture(state.ExeDir + "data/" + "cursor.tga", {PictureSlot::Cursor});
+        const std::string data = state.ExeDir + std::string(kDataFolder);
+        loadPicture(data + std::string(kFontFile), {PictureSlot::Font});
+        loadPicture(data + std::string(kCursorFile), {PictureSlot::Cursor});
     } catch (...) {
         // Id 0 would make every bird a hit for a shot at the empty background.
         ResetFields(state);

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/AreaLayout.h"
+
 #include <cstddef>
 
 namespace kluvian {
-
-inline constexpr std::size_t kBackLayers = 3;
-inline constexpr std::size_t kFrontLayers = 7;
-inline constexpr std::size_t kFlightFrames = 6;
 
 // How the rules name a picture: the place among the drawing's textures it is loaded into.
 // What a texture is stays with the drawing (render/TextureSlots.h).

@@ -31,7 +31,7 @@ void ResolveShot(World& world, std::uint8_t pickedRed) {
 }
 
 std::string ShotSoundPath(const GameState& state) {
-    return AreaDir(state) + "gunshot.wav";
+    return AreaDir(state) + std::string(kShotSoundFile);
 }
 
 bool CountDownTick(GameState& state) {

@@ -10,8 +10,6 @@
 namespace kluvian {
 namespace {
 
-constexpr double kBackTile = 800;
-constexpr double kFrontTile = 600;
 
 // Tiles lie edge to edge: at its edges a tile must not blend in the texels of its opposite
 // edge, as a repeating texture does under linear filtering, which would draw a seam.
@@ -74,10 +72,12 @@ void DrawPauseText(const FrameLook& look) {
     constexpr std::int32_t kSize = 60;
     const std::string text = PauseText();
     const auto length = static_cast<std::int32_t>(text.size());
-    // Glyph i spans 800 - X + i * size / 2 .. + size from the left: the text's middle at 400.
-    const std::int32_t x = 400 + (length + 1) * kSize / 4 + kSize / 2;
+    // Glyph i spans 800 - X + i * size / 2 .. + size from the left: the text's middle in the
+    // middle of the view.
+    const std::int32_t x = kWorldWidth / 2 + (length + 1) * kSize / 4 + kSize / 2;
     const RGBColor& c = look.HelpColor;
-    DrawFontText(look.textures.FontTex, text, x, 300 - kSize / 2, kSize, c.R, c.G, c.B);
+    DrawFontText(look.textures.FontTex, text, x, kWorldHeight / 2 - kSize / 2, kSize, c.R, c.G,
+                 c.B);
 }
 
 // Centred on the pointer in logical pixels, 64 of them across, scaled by the shot's scale and
@@ -115,9 +115,9 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
 
         if (!PickMode) {
             glColor4f(1, 1, 1, 1);
-            for (std::size_t k = 0; k < kBackLayers; ++k)
-                DrawTile(look.textures.BackLayerTex[k], double(k) * kBackTile + look.BackScroll,
-                         kBackTile, {});
+            for (std::size_t k = 0; k < kBackgroundTiles; ++k)
+                DrawTile(look.textures.BackLayerTex[k], double(k) * kBackTileEdge + look.BackScroll,
+                         kBackTileEdge, {});
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         }
@@ -125,9 +125,9 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
         if (!PickMode) {
             glColor4f(1, 1, 1, 1);
             // Blended, a tile's transparent rows change nothing: only the rest is drawn.
-            for (std::size_t k = 0; k < kFrontLayers; ++k)
-                DrawTile(look.textures.FrontLayerTex[k], double(k) * kFrontTile + look.FrontScroll,
-                         kFrontTile, parts.Of(look.textures.FrontLayerTex[k]));
+            for (std::size_t k = 0; k < kForegroundTiles; ++k)
+                DrawTile(look.textures.FrontLayerTex[k], double(k) * kFrontTileEdge + look.FrontScroll,
+                         kFrontTileEdge, parts.Of(look.textures.FrontLayerTex[k]));
         }
         DrawBirds(look, {Big}, PickMode);
         if (!PickMode) {

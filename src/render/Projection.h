@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace kluvian {
+#include "game/AreaLayout.h"
 
-inline constexpr int kWorldWidth = 800;
-inline constexpr int kWorldHeight = 600;
+namespace kluvian {
 
 // The state every frame relies on: depth test on but always passing (drawing order alone
 // decides), black clear colour.

@@ -16,8 +16,8 @@ namespace kluvian {
 struct TextureSlots {
     GLuint FontTex = 0;
     GLuint CursorTex = 0;
-    std::array<GLuint, kBackLayers> BackLayerTex{};
-    std::array<GLuint, kFrontLayers> FrontLayerTex{};
+    std::array<GLuint, kBackgroundTiles> BackLayerTex{};
+    std::array<GLuint, kForegroundTiles> FrontLayerTex{};
     GLuint AmmoTex = 0;
     std::array<GLuint, kGroups> FallingTex{};
     std::array<std::array<GLuint, kFlightFrames>, kGroups> BirdFrameTex{};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/TNewForm.h"
 
+#include "game/AreaLayout.h"
 #include "platform/Fonts.h"
 
 #include <QComboBox>
@@ -62,7 +63,7 @@ TNewForm::TNewForm(QWidget* owner)
 
     gauge1_ = Place<QProgressBar>(this, "Gauge1", {0, 152, 418, 23}, false);
     gauge1_->setOrientation(Qt::Horizontal);
-    gauge1_->setRange(0, 60);
+    gauge1_->setRange(0, kLoadSteps);
     gauge1_->setValue(0);
     QPalette bar = gauge1_->palette();
     bar.setColor(QPalette::Highlight, QColor(0, 128, 0));

@@ -25,7 +25,7 @@ void WriteData(const test::TempDir& dir, const std::string& settings,
                const std::string& area = "BlueMountains") {
     QDir(QString::fromStdString(dir.Path())).mkpath(QString::fromStdString(area));
     dir.Write(area + "/settings.ini", settings);
-    for (const auto& file : GamePictureFiles(dir.Path(), area))
+    for (const auto& file : GamePictureFiles(dir.Path(), dir.Path() + area))
         std::ofstream(file, std::ios::binary) << Tga(10, 2, 2, 32, "\x83\1\2\3\4");
 }
 
@@ -33,7 +33,8 @@ TEST(DataDirCheck, ListsTheFilesAnAreaLoadReads) {
     test::TempDir dir;
     QDir(QString::fromStdString(dir.Path())).mkpath("BlueMountains");
     dir.Write("BlueMountains/settings.ini", "[Chicken]\nSmallChickenTextures=tiny\n");
-    const auto files = GamePictureFiles(dir.Path().substr(0, dir.Path().size() - 1));
+    const auto files =
+        GamePictureFiles(dir.Path().substr(0, dir.Path().size() - 1), dir.Path() + "BlueMountains");
     ASSERT_EQ(files.size(), 2u + 3 + 7 + 1 + 3 + 18);
     EXPECT_EQ(files[0], dir.Path() + "font.tga");
     EXPECT_EQ(files[2], dir.Path() + "BlueMountains/backgroundLayer0.tga");
@@ -82,7 +83,7 @@ TEST(DataDirCheck, ChecksEveryAreaFolderAndTheSharedPicturesOnce) {
                              " [TGA Texture]\n");
 }
 
-TEST(CheckTool, DecodesOnePictureToPamOrExplainsWhyNot) {
+TEST(CheckTool, ChecksADataOrAreaFolderAndDecodesOnePictureToPam) {
     // The tool lands in the build directory, the tests one level below it.
     const char* build = std::getenv("KLUVIAN_BUILD_DIR");
     const std::string tool =
@@ -115,6 +116,10 @@ TEST(CheckTool, DecodesOnePictureToPamOrExplainsWhyNot) {
     EXPECT_EQ(run(dir.Path()), 0);
     std::filesystem::remove(dir.File("font.tga"));
     EXPECT_EQ(run(dir.Path() + " >" + dir.File("out")), 1);
+    // An area's own folder takes the shared pictures from the game's data folder.
+    EXPECT_EQ(run(dir.File("BlueMountains") + " >" + dir.File("out")), 0);
+    EXPECT_EQ(test::ContentsOf(dir.File("out")),
+              "Areas checked: BlueMountains (every picture loads)\n");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "areagen/Tga.h"
 #include "areagen/Vulture.h"
 #include "areagen/Wav.h"
+#include "game/AreaLayout.h"
 
 #include <QBuffer>
 
@@ -48,7 +49,7 @@ void AddLayerTiles(FileSet& files, const QImage& panorama, int tiles, const std:
         if (k >= shownTiles)
             tile = tile.scaled(width / 4, panorama.height() / 4, Qt::IgnoreAspectRatio,
                                Qt::SmoothTransformation);
-        files[stem + std::to_string(k) + ".tga"] = EncodeTga(tile, TgaLayout{kind, false, true});
+        files[NumberedPicture(stem, k)] = EncodeTga(tile, TgaLayout{kind, false, true});
     }
 }
 
@@ -58,30 +59,42 @@ std::string Number(double value) {
     return text;
 }
 
+const double (&Channels(const HudColors& colors, HudColor color))[3] {
+    switch (color) {
+    case HudColor::Score:
+        return colors.score;
+    case HudColor::Time:
+        return colors.time;
+    case HudColor::Help:
+        return colors.help;
+    case HudColor::Fps:
+        break;
+    }
+    return colors.fps;
+}
+
+std::string Line(std::string_view key, std::string_view value) {
+    return std::string(key) + "=" + std::string(value) + "\n";
+}
+
 } // namespace
 
 std::string SettingsIni(const HudColors& colors) {
-    std::string ini = "[colors]\n";
-    auto put = [&](const char* name, const double(&rgb)[3]) {
-        const char* channels[] = {"R", "G", "B"};
-        for (int i = 0; i < 3; ++i)
-            ini += std::string(name) + channels[i] + "=" + Number(rgb[i]) + "\n";
-    };
-    put("score", colors.score);
-    put("time", colors.time);
-    put("help", colors.help);
-    put("fps", colors.fps);
-    ini += "\n[chicken]\n"
-           "smallChickenTextures=smallChickenRight\n"
-           "mediumChickenTextures=mediumChickenRight\n"
-           "bigChickenTextures=bigChickenRight\n";
+    std::string ini = "[" + std::string(kColorsSection) + "]\n";
+    for (const ColorKey& c : kColorKeys)
+        ini += Line(c.key, Number(Channels(colors, c.color)[c.channel]));
+    ini += "\n[" + std::string(kChickenSection) + "]\n";
+    // Every group's frames are drawn under the default stems, and the settings say so.
+    for (std::size_t g = 0; g < kGroups; ++g)
+        ini += Line(kStemKeys[g], kStemDefaults[g]);
     return ini;
 }
 
 FileSet BuildSharedPictures() {
     FileSet files;
-    files["font.tga"] = EncodeTga(PaintFontSheet(), TgaLayout{TgaKind::Rgba32, true, false});
-    files["cursor.tga"] = EncodeTga(PaintCrosshair(), TgaLayout{TgaKind::Rgba32});
+    files[std::string(kFontFile)] =
+        EncodeTga(PaintFontSheet(), TgaLayout{TgaKind::Rgba32, true, false});
+    files[std::string(kCursorFile)] = EncodeTga(PaintCrosshair(), TgaLayout{TgaKind::Rgba32});
     for (const int n : kIconSizes) {
         const std::string size = std::to_string(n) + "x" + std::to_string(n);
         files["icons/" + size + "/kluvian.png"] = Png(PaintIconAt(n));
@@ -93,41 +106,43 @@ FileSet BuildAreaPictures(const Area& area) {
     const Look& look = *area.look;
     const std::string folder = area.name + "/";
     FileSet files;
-    AddLayerTiles(files, PaintMountainPanorama(look), 3, folder + "backgroundLayer", TgaKind::Rgb24,
-                  3);
+    AddLayerTiles(files, PaintMountainPanorama(look), kBackgroundTiles,
+                  folder + std::string(kBackgroundStem), TgaKind::Rgb24, kBackgroundTiles);
     // The foreground pans 1.5 times as far as the background, 2400 units at most: its tiles of
     // 600 units from 0 to 5 come into view, the seventh never does.
-    AddLayerTiles(files, PaintForestPanorama(look.forest), 7, folder + "foregroundLayer",
-                  TgaKind::Rgba32Rle, 6);
-    files[folder + "ammo.tga"] = EncodeTga(PaintCartridge(), TgaLayout{TgaKind::Rgba32});
+    AddLayerTiles(files, PaintForestPanorama(look.forest), kForegroundTiles,
+                  folder + std::string(kForegroundStem), TgaKind::Rgba32Rle, kForegroundTiles - 1);
+    files[folder + std::string(kAmmoFile)] =
+        EncodeTga(PaintCartridge(), TgaLayout{TgaKind::Rgba32});
 
     // The game draws the birds 25, 35 and 45 units wide. Each picture is softened for that
     // size, so it shows no aliasing at 800 x 600 yet keeps its detail when maximised. 128
     // texels would serve the small and medium birds a little better still, but they are
     // loaded 16 times each per game and would make starting a game a fifth slower.
     const struct {
-        const char* name;
         int pixels;
         double drawnAt;
-    } groups[] = {{"small", 64, 25}, {"medium", 64, 35}, {"big", 128, 45}};
-    for (std::size_t g = 0; g < 3; ++g) {
-        const auto& [name, pixels, drawnAt] = groups[g];
+    } groups[kGroups] = {{64, 25}, {64, 35}, {128, 45}};
+    static_assert(kWingFrames == kFlightFrames);
+    for (std::size_t g = 0; g < kGroups; ++g) {
+        const auto& [pixels, drawnAt] = groups[g];
         const Plumage& plumage = look.birds[g];
         for (int f = 0; f < kWingFrames; ++f)
-            files[folder + name + "ChickenRight" + std::to_string(f) + ".tga"] =
+            files[folder + NumberedPicture(kStemDefaults[g], f)] =
                 EncodeTga(PaintVulture(pixels, f, plumage, drawnAt), TgaLayout{TgaKind::Rgba32});
-        files[folder + name + "ChickenFalling.tga"] =
+        files[folder + std::string(kFallingFiles[g])] =
             EncodeTga(PaintFallingVulture(pixels, plumage, drawnAt), TgaLayout{TgaKind::Rgba32});
     }
     const std::string ini = SettingsIni(look.hud);
-    files[folder + "settings.ini"] = {ini.begin(), ini.end()};
+    files[folder + std::string(kSettingsFile)] = {ini.begin(), ini.end()};
     return files;
 }
 
 FileSet BuildAreaSounds(const Area& area) {
     FileSet files;
-    files[area.name + "/gunshot.wav"] = EncodeWav(SynthesizeGunshot(), kSampleRate);
-    files[area.name + "/music.mp3"] = EncodeMp3(ComposeMusic(area.look->music));
+    const std::string folder = area.name + "/";
+    files[folder + std::string(kShotSoundFile)] = EncodeWav(SynthesizeGunshot(), kSampleRate);
+    files[folder + std::string(kMusicFile)] = EncodeMp3(ComposeMusic(area.look->music));
     return files;
 }
 

@@ -2,6 +2,7 @@
 #include "areagen/Preview.h"
 
 #include "areagen/Tga.h"
+#include "game/AreaLayout.h"
 
 #include <QPainter>
 #include <QStringEncoder>
@@ -16,8 +17,8 @@ namespace kluvian::areagen {
 
 namespace {
 
-constexpr double kViewWidth = 800;
-constexpr double kViewHeight = 600;
+constexpr double kViewWidth = kWorldWidth;
+constexpr double kViewHeight = kWorldHeight;
 
 struct Vertex {
     double s;
@@ -141,30 +142,32 @@ class Scene {
 public:
     Scene(const FileSet& files, const std::string& area) {
         const std::string folder = area + "/";
-        for (int n = 0; n < 3; ++n)
-            back_[n] = Texture(files, folder + "backgroundLayer" + std::to_string(n) + ".tga");
-        for (int n = 0; n < 7; ++n)
-            front_[n] = Texture(files, folder + "foregroundLayer" + std::to_string(n) + ".tga");
-        const char* groups[] = {"small", "medium", "big"};
-        for (int g = 0; g < 3; ++g) {
-            for (int f = 0; f < 6; ++f)
-                frames_[g][f] = Texture(files, folder + groups[g] + "ChickenRight" +
-                                                   std::to_string(f) + ".tga");
-            falling_[g] = Texture(files, folder + groups[g] + "ChickenFalling.tga");
+        for (std::size_t n = 0; n < back_.size(); ++n)
+            back_[n] = Texture(files, folder + NumberedPicture(kBackgroundStem, int(n)));
+        for (std::size_t n = 0; n < front_.size(); ++n)
+            front_[n] = Texture(files, folder + NumberedPicture(kForegroundStem, int(n)));
+        // The generator names the frames after the default stems.
+        for (std::size_t g = 0; g < kGroups; ++g) {
+            for (std::size_t f = 0; f < kFlightFrames; ++f)
+                frames_[g][f] = Texture(files, folder + NumberedPicture(kStemDefaults[g], int(f)));
+            falling_[g] = Texture(files, folder + std::string(kFallingFiles[g]));
         }
-        ammo_ = Texture(files, folder + "ammo.tga");
-        font_ = Texture(files, "font.tga");
-        cursor_ = Texture(files, "cursor.tga");
-        const auto it = files.find(folder + "settings.ini");
+        ammo_ = Texture(files, folder + std::string(kAmmoFile));
+        font_ = Texture(files, std::string(kFontFile));
+        cursor_ = Texture(files, std::string(kCursorFile));
+        const std::string settings = folder + std::string(kSettingsFile);
+        const auto it = files.find(settings);
         if (it == files.end())
-            throw std::runtime_error("no " + folder + "settings.ini");
+            throw std::runtime_error("no " + settings);
         const auto& bytes = it->second;
         const std::string ini(bytes.begin(), bytes.end());
-        for (int c = 0; c < 3; ++c) {
-            const char* channel[] = {"R", "G", "B"};
-            score_[c] = ReadColour(ini, std::string("score") + channel[c]);
-            time_[c] = ReadColour(ini, std::string("time") + channel[c]);
-            fps_[c] = ReadColour(ini, std::string("fps") + channel[c]);
+        for (const ColorKey& c : kColorKeys) {
+            double* rgb = c.color == HudColor::Score  ? score_
+                          : c.color == HudColor::Time ? time_
+                          : c.color == HudColor::Fps  ? fps_
+                                                      : nullptr;
+            if (rgb != nullptr)
+                rgb[c.channel] = ReadColour(ini, std::string(c.key));
         }
     }
 
@@ -239,8 +242,12 @@ private:
                 {{{0, 0, x0, 0}, {1, 0, x0 + edge, 0}, {1, 1, x0 + edge, edge}, {0, 1, x0, edge}}});
         }
     }
-    void DrawBackground(QPainter& p, double back) const { DrawLayer(p, back_, 800, back); }
-    void DrawForeground(QPainter& p, double front) const { DrawLayer(p, front_, 600, front); }
+    void DrawBackground(QPainter& p, double back) const {
+        DrawLayer(p, back_, kBackTileEdge, back);
+    }
+    void DrawForeground(QPainter& p, double front) const {
+        DrawLayer(p, front_, kFrontTileEdge, front);
+    }
     void DrawBird(QPainter& p, const Bird& b) const {
         const double size = 25 + 10 * b.group;
         if (b.falling)
@@ -249,10 +256,10 @@ private:
             DrawSprite(p, frames_[b.group][b.frame], b.dx > 0, b.x, b.y, size);
     }
 
-    std::array<QImage, 3> back_;
-    std::array<QImage, 7> front_;
-    std::array<std::array<QImage, 6>, 3> frames_;
-    std::array<QImage, 3> falling_;
+    std::array<QImage, kBackgroundTiles> back_;
+    std::array<QImage, kForegroundTiles> front_;
+    std::array<std::array<QImage, kFlightFrames>, kGroups> frames_;
+    std::array<QImage, kGroups> falling_;
     QImage ammo_;
     QImage font_;
     QImage cursor_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataDirCheck.h"
 
-#include "game/AreaLoad.h"
+#include "game/AreaFiles.h"
 #include "game/IniFile.h"
 #include "textures/PictureKind.h"
 #include "textures/TgaDecoder.h"
@@ -63,54 +63,42 @@ std::vector<std::string> AreaFolders(const std::string& dataDir) {
     namespace fs = std::filesystem;
     std::vector<std::string> areas;
     std::error_code error;
-    for (fs::directory_iterator it(dataDir, error), end; !error && it != end; it.increment(error)) {
-        const fs::path folder = it->path();
-        if (it->is_directory(error) && (fs::exists(folder / "settings.ini", error) ||
-                                        fs::exists(folder / "backgroundLayer0.tga", error)))
-            areas.push_back(folder.filename().string());
-    }
+    for (fs::directory_iterator it(dataDir, error), end; !error && it != end; it.increment(error))
+        if (it->is_directory(error) && IsAreaFolder(it->path().string()))
+            areas.push_back(it->path().filename().string());
     if (areas.empty())
-        areas.emplace_back(kAreaName);
+        areas.emplace_back(kGameArea);
     std::sort(areas.begin(), areas.end());
     return areas;
 }
 
-std::vector<std::string> GamePictureFiles(const std::string& dataDir, std::string_view areaName) {
+std::vector<std::string> GamePictureFiles(const std::string& dataDir, const std::string& areaDir) {
     const std::string data = WithSlash(dataDir);
-    const std::string area = data + std::string(areaName) + '/';
-    std::vector<std::string> files{data + "font.tga", data + "cursor.tga"};
-    for (int n = 0; n < 3; ++n)
-        files.push_back(area + "backgroundLayer" + std::to_string(n) + ".tga");
-    for (int n = 0; n < 7; ++n)
-        files.push_back(area + "foregroundLayer" + std::to_string(n) + ".tga");
-    files.push_back(area + "ammo.tga");
-    for (const char* size : {"small", "medium", "big"})
-        files.push_back(area + size + "ChickenFalling.tga");
-
-    const IniFile settings = IniFile::Open(area + "settings.ini");
-    const std::string stems[] = {
-        settings.ReadString("chicken", "smallChickenTextures", "smallChickenRight"),
-        settings.ReadString("chicken", "mediumChickenTextures", "mediumChickenRight"),
-        settings.ReadString("chicken", "bigChickenTextures", "bigChickenRight"),
-    };
-    for (int f = 0; f < 6; ++f)
-        for (const std::string& stem : stems)
-            files.push_back(area + stem + std::to_string(f) + ".tga");
+    const std::string area = WithSlash(areaDir);
+    std::vector<std::string> files{data + std::string(kFontFile), data + std::string(kCursorFile)};
+    for (const std::string& name : AreaPictures(IniFile::Open(area + std::string(kSettingsFile))))
+        files.push_back(area + name);
     return files;
 }
 
-bool CheckDataDir(const std::string& dataDir, std::ostream& out) {
+bool CheckAreas(const std::string& dataDir, const std::vector<std::string>& areaDirs,
+                std::ostream& out) {
     bool allLoad = true;
-    const std::vector<std::string> areas = AreaFolders(dataDir);
-    for (std::size_t a = 0; a < areas.size(); ++a) {
-        const std::string area = WithSlash(dataDir) + areas[a] + '/';
-        std::vector<std::string> files = GamePictureFiles(dataDir, areas[a]);
+    for (std::size_t a = 0; a < areaDirs.size(); ++a) {
+        std::vector<std::string> files = GamePictureFiles(dataDir, areaDirs[a]);
         // The font and the cross-hair come first and are shared: checked with the first area.
         if (a > 0)
             files.erase(files.begin(), files.begin() + 2);
-        allLoad = CheckFiles(files, area, out) && allLoad;
+        allLoad = CheckFiles(files, WithSlash(areaDirs[a]), out) && allLoad;
     }
     return allLoad;
+}
+
+bool CheckDataDir(const std::string& dataDir, std::ostream& out) {
+    std::vector<std::string> areaDirs;
+    for (const std::string& area : AreaFolders(dataDir))
+        areaDirs.push_back(WithSlash(dataDir) + area);
+    return CheckAreas(dataDir, areaDirs, out);
 }
 
 } // namespace kluvian
