@@ -19,6 +19,16 @@ namespace {
 using areagen::DecodeTgaRows;
 
 const std::string kArea = "BlueMountains/";
+// The areas under a daylight sky, blue overhead.
+const std::vector<std::string> kDaylightAreas{kArea, "WhiteSpruces/"};
+
+// Every area the game comes with, each as its folder with a '/'.
+std::vector<std::string> GameAreaFolders() {
+    std::vector<std::string> folders;
+    for (const areagen::Area& area : areagen::GameAreas())
+        folders.push_back(area.name + "/");
+    return folders;
+}
 
 std::vector<std::string> AllPictures(const std::string& area = kArea) {
     std::vector<std::string> names{"font.tga", "cursor.tga", area + "ammo.tga"};
@@ -54,9 +64,10 @@ int InkIn(const QImage& rows, int x0, int y0, int w, int h) {
 }
 
 TEST(GeneratedPictures, EveryPictureOfEveryAreaLoadsWithTheGamesReaderAtPowerOfTwoSizes) {
-    std::vector<std::string> names = AllPictures();
-    for (const std::string& name : AllPictures("GoldenLarches/"))
-        names.push_back(name);
+    std::vector<std::string> names;
+    for (const std::string& area : GameAreaFolders())
+        for (const std::string& name : AllPictures(area))
+            names.push_back(name);
     for (const std::string& name : names) {
         const auto bytes = DataFile(name);
         const DecodeResult result = DecodeTga(bytes, name);
@@ -71,33 +82,37 @@ TEST(GeneratedPictures, EveryPictureOfEveryAreaLoadsWithTheGamesReaderAtPowerOfT
 }
 
 TEST(GeneratedPictures, LayersHaveTheirFormatsAndSizes) {
-    for (int n = 0; n < 3; ++n) {
-        const auto bytes = DataFile(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
-        EXPECT_EQ(bytes[2], 2);
-        EXPECT_EQ(bytes[16], 24);
-        // Twice as many texels across as down: the view is stretched most across when maximised.
-        EXPECT_EQ(Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga").size(),
-                  QSize(2048, 1024));
-    }
-    for (int n = 0; n < 7; ++n) {
-        const auto bytes = DataFile(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
-        EXPECT_EQ(bytes[2], 10);
-        EXPECT_EQ(bytes[16], 32);
-        // The seventh tile never comes into view and is kept small.
-        if (n < 6) {
-            EXPECT_EQ(Rows(kArea + "foregroundLayer" + std::to_string(n) + ".tga").size(),
-                      QSize(1024, 1024));
+    for (const std::string& area : GameAreaFolders()) {
+        SCOPED_TRACE(area);
+        for (int n = 0; n < 3; ++n) {
+            const auto bytes = DataFile(area + "backgroundLayer" + std::to_string(n) + ".tga");
+            EXPECT_EQ(bytes[2], 2);
+            EXPECT_EQ(bytes[16], 24);
+            // Twice as many texels across as down: the view is stretched most across when
+            // maximised.
+            EXPECT_EQ(Rows(area + "backgroundLayer" + std::to_string(n) + ".tga").size(),
+                      QSize(2048, 1024));
+        }
+        for (int n = 0; n < 7; ++n) {
+            const auto bytes = DataFile(area + "foregroundLayer" + std::to_string(n) + ".tga");
+            EXPECT_EQ(bytes[2], 10);
+            EXPECT_EQ(bytes[16], 32);
+            // The seventh tile never comes into view and is kept small.
+            if (n < 6) {
+                EXPECT_EQ(Rows(area + "foregroundLayer" + std::to_string(n) + ".tga").size(),
+                          QSize(1024, 1024));
+            }
         }
     }
 }
 
-// Mean absolute difference per channel between the last column of one tile and the first of
-// the next, over the stored rows that are ever shown.
-double SeamDifference(const QImage& a, const QImage& b, int rows) {
+// Mean absolute difference per channel between column x of one picture and column y of another,
+// over the stored rows that are ever shown.
+double ColumnDifference(const QImage& a, int x, const QImage& b, int y, int rows) {
     double sum = 0;
-    for (int y = 0; y < rows; ++y) {
-        const QRgb p = a.pixel(a.width() - 1, y);
-        const QRgb q = b.pixel(0, y);
+    for (int row = 0; row < rows; ++row) {
+        const QRgb p = a.pixel(x, row);
+        const QRgb q = b.pixel(y, row);
         sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
                std::abs(qBlue(p) - qBlue(q)) +
                std::abs(qAlpha(p) - qAlpha(q)) * (qAlpha(p) + qAlpha(q) > 0);
@@ -105,28 +120,45 @@ double SeamDifference(const QImage& a, const QImage& b, int rows) {
     return sum / rows / 3;
 }
 
+// The step from the last column of tile a to the first of tile b is no larger than the steps
+// beside it, within each tile: the picture goes on across the join.
+void ExpectNoSeam(const QImage& a, const QImage& b, int rows) {
+    const int w = a.width();
+    const double join = ColumnDifference(a, w - 1, b, 0, rows);
+    const double beside =
+        std::max(ColumnDifference(a, w - 2, a, w - 1, rows), ColumnDifference(b, 0, b, 1, rows));
+    EXPECT_LT(join, 1.5 * beside + 1.0);
+}
+
 TEST(GeneratedPictures, ConsecutiveLayerTilesMeetWithoutASeam) {
-    for (int n = 0; n + 1 < 3; ++n) {
-        const QImage a = Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
-        const QImage b = Rows(kArea + "backgroundLayer" + std::to_string(n + 1) + ".tga");
-        EXPECT_LT(SeamDifference(a, b, 768), 4.0) << "background " << n;
-        // Far from the seam the columns do differ, so the check can fail.
-        EXPECT_GT(SeamDifference(b, a, 768), 4.0);
-    }
-    for (int n = 0; n + 1 < 6; ++n) {
-        const QImage a = Rows(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
-        const QImage b = Rows(kArea + "foregroundLayer" + std::to_string(n + 1) + ".tga");
-        EXPECT_LT(SeamDifference(a, b, 1024), 4.0) << "foreground " << n;
+    for (const std::string& area : GameAreaFolders()) {
+        SCOPED_TRACE(area);
+        for (int n = 0; n + 1 < 3; ++n) {
+            SCOPED_TRACE("background " + std::to_string(n));
+            const QImage a = Rows(area + "backgroundLayer" + std::to_string(n) + ".tga");
+            const QImage b = Rows(area + "backgroundLayer" + std::to_string(n + 1) + ".tga");
+            ExpectNoSeam(a, b, 768);
+            // Joined the other way round the tiles do not fit, so the check can fail.
+            EXPECT_GT(ColumnDifference(b, b.width() - 1, a, 0, 768), 10.0);
+        }
+        for (int n = 0; n + 1 < 6; ++n) {
+            SCOPED_TRACE("foreground " + std::to_string(n));
+            ExpectNoSeam(Rows(area + "foregroundLayer" + std::to_string(n) + ".tga"),
+                         Rows(area + "foregroundLayer" + std::to_string(n + 1) + ".tga"), 1024);
+        }
     }
 }
 
 TEST(GeneratedPictures, TheBackgroundShowsSkyAboveAndMountainsBelow) {
-    const QImage tile = Rows(kArea + "backgroundLayer0.tga");
-    // Stored row 700 is near the top of the view, row 40 near its bottom.
-    const QRgb sky = tile.pixel(500, 700);
-    const QRgb ground = tile.pixel(500, 40);
-    EXPECT_GT(qBlue(sky), qRed(sky));
-    EXPECT_GT(qGray(sky), qGray(ground));
+    for (const std::string& area : kDaylightAreas) {
+        SCOPED_TRACE(area);
+        const QImage tile = Rows(area + "backgroundLayer0.tga");
+        // Stored row 700 is near the top of the view, row 40 near its bottom.
+        const QRgb sky = tile.pixel(500, 700);
+        const QRgb ground = tile.pixel(500, 40);
+        EXPECT_GT(qBlue(sky), qRed(sky));
+        EXPECT_GT(qGray(sky), qGray(ground));
+    }
 }
 
 // How much the change between neighbours along one direction alters over `lag` texels in the
@@ -147,26 +179,33 @@ double Decorrelation(const QImage& rows, int y0, int y1, int lag, bool down) {
 }
 
 TEST(GeneratedPictures, MountainFacesAreShadedInBothDirectionsNotInVerticalStreaks) {
-    for (int n = 0; n < 3; ++n) {
-        const QImage tile = Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
-        // Stored rows 263..403 hold the three rocky ridges in the middle of the view.
-        const double down = Decorrelation(tile, 263, 403, 8, true);
-        const double across = Decorrelation(tile, 263, 403, 8, false);
-        EXPECT_GT(across, 0.5) << "tile " << n;
-        EXPECT_GT(down, 0.85 * across) << "tile " << n;
+    for (const std::string& area : GameAreaFolders()) {
+        SCOPED_TRACE(area);
+        for (int n = 0; n < 3; ++n) {
+            const QImage tile = Rows(area + "backgroundLayer" + std::to_string(n) + ".tga");
+            // Stored rows 263..403 hold the three rocky ridges in the middle of the view.
+            const double down = Decorrelation(tile, 263, 403, 8, true);
+            const double across = Decorrelation(tile, 263, 403, 8, false);
+            EXPECT_GT(across, 0.5) << "tile " << n;
+            EXPECT_GT(down, 0.85 * across) << "tile " << n;
+        }
     }
 }
 
+// The autumn evening's rose haze is meant; daylight is not pink.
 TEST(GeneratedPictures, SkyCloudsAndMountainsHaveNoPinkCast) {
-    for (int n = 0; n < 3; ++n) {
-        const QImage tile = Rows(kArea + "backgroundLayer" + std::to_string(n) + ".tga");
-        int pink = 0;
-        for (int y = 0; y < tile.height(); ++y)
-            for (int x = 0; x < tile.width(); ++x) {
-                const QRgb p = tile.pixel(x, y);
-                pink += qGreen(p) + 1 < std::min(qRed(p), qBlue(p));
-            }
-        EXPECT_EQ(pink, 0) << "tile " << n;
+    for (const std::string& area : kDaylightAreas) {
+        SCOPED_TRACE(area);
+        for (int n = 0; n < 3; ++n) {
+            const QImage tile = Rows(area + "backgroundLayer" + std::to_string(n) + ".tga");
+            int pink = 0;
+            for (int y = 0; y < tile.height(); ++y)
+                for (int x = 0; x < tile.width(); ++x) {
+                    const QRgb p = tile.pixel(x, y);
+                    pink += qGreen(p) + 1 < std::min(qRed(p), qBlue(p));
+                }
+            EXPECT_EQ(pink, 0) << "tile " << n;
+        }
     }
 }
 
@@ -195,28 +234,34 @@ Tones TonesOf(const QImage& rows) {
 }
 
 TEST(GeneratedPictures, SmallBirdsAreDarkWithAPaleRuffSoTheyStandOut) {
-    for (int f = 0; f < 6; ++f) {
-        const std::string frame = "ChickenRight" + std::to_string(f) + ".tga";
-        const Tones small = TonesOf(Rows(kArea + "small" + frame));
-        const Tones medium = TonesOf(Rows(kArea + "medium" + frame));
-        // Much darker than the same bird in the middle size, yet with a white ruff.
-        EXPECT_LT(small.meanGray, 72) << f;
-        EXPECT_LT(small.meanGray + 32, medium.meanGray) << f;
-        EXPECT_GT(small.pale, 12) << "the ruff shows in frame " << f;
+    for (const std::string& area : kDaylightAreas) {
+        SCOPED_TRACE(area);
+        for (int f = 0; f < 6; ++f) {
+            const std::string frame = "ChickenRight" + std::to_string(f) + ".tga";
+            const Tones small = TonesOf(Rows(area + "small" + frame));
+            const Tones medium = TonesOf(Rows(area + "medium" + frame));
+            // Much darker than the same bird in the middle size, yet with a white ruff.
+            EXPECT_LT(small.meanGray, 72) << f;
+            EXPECT_LT(small.meanGray + 32, medium.meanGray) << f;
+            EXPECT_GT(small.pale, 12) << "the ruff shows in frame " << f;
+        }
     }
 }
 
 TEST(GeneratedPictures, ForegroundIsClearAboveAndOpaqueAtTheBottom) {
-    for (int n = 0; n < 7; ++n) {
-        const QImage rows = Rows(kArea + "foregroundLayer" + std::to_string(n) + ".tga");
-        const int w = rows.width();
-        const int h = rows.height();
-        // The upper 58 % of the view is stored last.
-        EXPECT_EQ(InkIn(rows, 0, h * 430 / 1024, w, h - h * 430 / 1024), 0) << n;
-        int opaque = 0;
-        for (int x = 0; x < w; ++x)
-            opaque += qAlpha(rows.pixel(x, h / 512)) == 255;
-        EXPECT_GT(opaque, w * 7 / 8) << "the ground runs along the bottom of tile " << n;
+    for (const std::string& area : GameAreaFolders()) {
+        SCOPED_TRACE(area);
+        for (int n = 0; n < 7; ++n) {
+            const QImage rows = Rows(area + "foregroundLayer" + std::to_string(n) + ".tga");
+            const int w = rows.width();
+            const int h = rows.height();
+            // The upper 58 % of the view is stored last.
+            EXPECT_EQ(InkIn(rows, 0, h * 430 / 1024, w, h - h * 430 / 1024), 0) << n;
+            int opaque = 0;
+            for (int x = 0; x < w; ++x)
+                opaque += qAlpha(rows.pixel(x, h / 512)) == 255;
+            EXPECT_GT(opaque, w * 7 / 8) << "the ground runs along the bottom of tile " << n;
+        }
     }
 }
 
@@ -263,29 +308,33 @@ TEST(GeneratedPictures, CrossHairIsCentred) {
 }
 
 TEST(GeneratedPictures, BirdFramesAreTransparentInTheCornersAndDifferFromFrameToFrame) {
-    for (const char* group : {"small", "medium", "big"}) {
-        std::vector<QImage> frames;
-        for (int f = 0; f < 6; ++f)
-            frames.push_back(Rows(kArea + group + "ChickenRight" + std::to_string(f) + ".tga"));
-        frames.push_back(Rows(kArea + group + "ChickenFalling.tga"));
-        for (std::size_t f = 0; f < frames.size(); ++f) {
-            const QImage& rows = frames[f];
-            const int e = rows.width();
-            const int c = e / 8;
-            EXPECT_EQ(InkIn(rows, 0, 0, c, c) + InkIn(rows, e - c, 0, c, c) +
-                          InkIn(rows, 0, e - c, c, c) + InkIn(rows, e - c, e - c, c, c),
-                      0)
-                << group << " " << f;
-            EXPECT_GT(InkIn(rows, 0, 0, e, e), e * e / 12) << group << " " << f;
-            if (f > 0) {
-                EXPECT_NE(rows, frames[f - 1]) << group << " " << f;
+    for (const std::string& area : GameAreaFolders()) {
+        SCOPED_TRACE(area);
+        for (const char* group : {"small", "medium", "big"}) {
+            std::vector<QImage> frames;
+            for (int f = 0; f < 6; ++f)
+                frames.push_back(Rows(area + group + "ChickenRight" + std::to_string(f) + ".tga"));
+            frames.push_back(Rows(area + group + "ChickenFalling.tga"));
+            for (std::size_t f = 0; f < frames.size(); ++f) {
+                const QImage& rows = frames[f];
+                const int e = rows.width();
+                const int c = e / 8;
+                EXPECT_EQ(InkIn(rows, 0, 0, c, c) + InkIn(rows, e - c, 0, c, c) +
+                              InkIn(rows, 0, e - c, c, c) + InkIn(rows, e - c, e - c, c, c),
+                          0)
+                    << group << " " << f;
+                EXPECT_GT(InkIn(rows, 0, 0, e, e), e * e / 12) << group << " " << f;
+                if (f > 0) {
+                    EXPECT_NE(rows, frames[f - 1]) << group << " " << f;
+                }
             }
+            // Frame 0 has the wings raised: most ink in the upper half, which is stored last.
+            const int e = frames[0].width();
+            EXPECT_GT(InkIn(frames[0], 0, e / 2, e, e / 2), InkIn(frames[0], 0, 0, e, e / 2))
+                << group;
+            // Facing right: the head and beak reach further right than the tail reaches left.
+            EXPECT_GT(InkIn(frames[1], e * 3 / 4, 0, e / 4, e), 0);
         }
-        // Frame 0 has the wings raised: most ink in the upper half, which is stored last.
-        const int e = frames[0].width();
-        EXPECT_GT(InkIn(frames[0], 0, e / 2, e, e / 2), InkIn(frames[0], 0, 0, e, e / 2)) << group;
-        // Facing right: the head and beak reach further right than the tail reaches left.
-        EXPECT_GT(InkIn(frames[1], e * 3 / 4, 0, e / 4, e), 0);
     }
 }
 

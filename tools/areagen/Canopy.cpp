@@ -80,7 +80,8 @@ int Canopy::CrownsNear(int k, double x, std::array<Crown, 3>& crowns) const {
     return count;
 }
 
-double Canopy::Coverage(const Crown& c, double x, double y, double& light, double sun) const {
+double Canopy::Coverage(const Crown& c, double x, double y, double& light, double& snow,
+                        double sun) const {
     const double t = (y - c.apex) / c.height; // 0 at the tip, 1 at the foot
     const double vertical =
         std::clamp(y + 0.5 - c.apex, 0.0, 1.0) * std::clamp(c.apex + c.height - y + 0.5, 0.0, 1.0);
@@ -98,6 +99,8 @@ double Canopy::Coverage(const Crown& c, double x, double y, double& light, doubl
     // The sun side of a crown, the upper face of each tier and the tip catch the light.
     light = 0.48 + 0.38 * q * sun + 0.22 * (tier - 0.5) + 0.1 * (1 - along) - 0.18 * along +
             0.3 * (c.tone - 0.5);
+    // Snow weighs down the outer part of each tier; the tier above shades its inner part.
+    snow = style_.snow * SmoothStep(0.2, 0.55, tier) * (0.8 + 0.4 * c.tone);
     return horizontal * vertical;
 }
 
@@ -139,12 +142,16 @@ Canopy::Sample Canopy::At(double x, double y, double sun) const {
         const int count = CrownsNear(k, x, crowns);
         for (int n = 0; n < count; ++n) {
             double light = 0;
+            double snow = 0;
             const Crown& crown = crowns[std::size_t(n)];
-            const double share = Coverage(crown, x, y, light, sun);
+            const double share = Coverage(crown, x, y, light, snow, sun);
             if (share <= 0)
                 continue;
-            const Rgb color = crown.larch ? Mix(style_.larchShadow, style_.larchLit, Clamp01(light))
-                                          : Mix(style_.shadow, style_.lit, Clamp01(light));
+            Rgb color = crown.larch ? Mix(style_.larchShadow, style_.larchLit, Clamp01(light))
+                                    : Mix(style_.shadow, style_.lit, Clamp01(light));
+            if (snow > 0)
+                color = Mix(color, Mix(style_.snowShade, style_.snowLit, Clamp01(light + 0.2)),
+                            Clamp01(snow));
             const double w = (1 - cover) * share;
             sum = sum + color * w;
             cover += w;

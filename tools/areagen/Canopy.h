@@ -23,6 +23,10 @@ struct CanopyStyle {
     double larchShare = 0;
     Rgb larchShadow{};
     Rgb larchLit{};
+    // Snow lying on the branches: how much of each tier it covers, 0..1.
+    double snow = 0;
+    Rgb snowShade{};
+    Rgb snowLit{};
 };
 
 // A slope covered in conifers whose upper edge follows a hill line. Coordinates are panorama
@@ -64,8 +68,10 @@ private:
     Row RowAt(int k) const;
     // The crowns of row k standing at or next to x, at most three; returns how many.
     int CrownsNear(int k, double x, std::array<Crown, 3>& crowns) const;
-    // The share of the texel at (x, y) the crown covers, and its lighting 0..1.
-    double Coverage(const Crown& c, double x, double y, double& light, double sun) const;
+    // The share of the texel at (x, y) the crown covers, its lighting 0..1 and how much snow
+    // lies there 0..1.
+    double Coverage(const Crown& c, double x, double y, double& light, double& snow,
+                    double sun) const;
 
     CanopyStyle style_;
     std::vector<double> hill_;

@@ -59,8 +59,19 @@ QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, dou
     return path;
 }
 
+// The upper edges of a shape, `depth` deep, where snow settles; filled lit on the right.
+void PaintSnowOn(QPainter& p, const QPainterPath& shape, double depth, const ForestLook& look) {
+    const QPainterPath cap = shape.subtracted(shape.translated(0, depth));
+    const QRectF box = shape.boundingRect();
+    QLinearGradient fill(box.left(), 0, box.right(), 0);
+    fill.setColorAt(0, look.snowShade.ToQColor());
+    fill.setColorAt(0.6, Mix(look.snowShade, look.snowLit, 0.7).ToQColor());
+    fill.setColorAt(1, look.snowLit.ToQColor());
+    p.fillPath(cap, fill);
+}
+
 void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, double nearness,
-                 const TreeColors& colors) {
+                 const TreeColors& colors, const ForestLook& look) {
     height = std::min(height, bottom - kForestTopRow - 12);
     const double width = height * (0.36 + 0.1 * rng.Unit());
     const QPainterPath crown = SpruceOutline(rng, x, bottom, height, width);
@@ -83,6 +94,8 @@ void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, 
         p.drawLine(QPointF(tx - 6, ty - 1), QPointF(tx + 5, ty + 3));
     }
     p.restore();
+    if (look.snow > 0)
+        PaintSnowOn(p, crown, look.snow * (2 + height * 0.03), look);
 }
 
 QPainterPath RockOutline(Rng& rng, double cx, double bottom, double w, double h) {
@@ -125,6 +138,8 @@ void PaintRock(QPainter& p, Rng& rng, const ForestLook& look, double cx, double 
     p.setBrush(look.moss.ToQColor(120));
     p.drawEllipse(QPointF(cx - w * 0.1, bottom - h * 1.0), w * 0.35, h * 0.18);
     p.restore();
+    if (look.snow > 0)
+        PaintSnowOn(p, rock, look.snow * h * 0.3, look);
 }
 
 void PaintBush(QPainter& p, Rng& rng, const ForestLook& look, double cx, double bottom,
@@ -206,7 +221,7 @@ QImage PaintForestPanorama(const ForestLook& look) {
         if (t.nearness < 0.5) {
             const double bottom = kForestHeight - GroundHeight(ground, t.x) + 10;
             PaintSpruce(p, rng, t.x, bottom, t.height * 0.85, t.nearness,
-                        t.larch ? look.larch : look.spruce);
+                        t.larch ? look.larch : look.spruce, look);
         }
     }
     QLinearGradient soil(0, kForestHeight - 110, 0, kForestHeight);
@@ -214,19 +229,19 @@ QImage PaintForestPanorama(const ForestLook& look) {
     soil.setColorAt(0.35, look.soilMiddle.ToQColor());
     soil.setColorAt(1, look.soilBottom.ToQColor());
     p.fillPath(meadow, soil);
-    PaintGrass(p, rng, look, ground, 2600, 10, 26);
+    PaintGrass(p, rng, look, ground, int(2600 * look.grass), 10, 26);
     for (const Tree& t : trees) {
         if (t.nearness >= 0.5) {
             const double bottom = kForestHeight - GroundHeight(ground, t.x) + 28;
             PaintSpruce(p, rng, t.x, bottom, t.height, t.nearness,
-                        t.larch ? look.larch : look.spruce);
+                        t.larch ? look.larch : look.spruce, look);
         }
     }
     for (double x = 150 + 300 * rng.Unit(); x < kForestWidth; x += 380 + 700 * rng.Unit())
         PaintRock(p, rng, look, x, kForestHeight - 18 - 20 * rng.Unit(), 50 + 90 * rng.Unit());
     for (double x = 300 * rng.Unit(); x < kForestWidth; x += 220 + 420 * rng.Unit())
         PaintBush(p, rng, look, x, kForestHeight - 10, 30 + 40 * rng.Unit());
-    PaintGrass(p, rng, look, ground, 2200, 18, 46);
+    PaintGrass(p, rng, look, ground, int(2200 * look.grass), 18, 46);
     // Flowers, berries or fallen leaves.
     p.setPen(Qt::NoPen);
     for (int k = 0; k < look.dots; ++k) {

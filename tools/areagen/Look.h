@@ -121,6 +121,11 @@ struct ForestLook {
     int dots;
     Rgb dotA;
     Rgb dotB;
+    double grass = 1; // how many blades of grass, against a summer meadow
+    // Snow on the trees' branches and on the rocks: 0 none .. 1 thick.
+    double snow = 0;
+    Rgb snowLit{};
+    Rgb snowShade{};
 };
 
 // The colours of the head-up display texts, red, green and blue 0..1 each.

@@ -4,7 +4,7 @@
 namespace kluvian::areagen {
 
 std::vector<const Look*> AllLooks() {
-    return {&SummerDayLook(), &AutumnEveningLook()};
+    return {&SummerDayLook(), &AutumnEveningLook(), &WinterDayLook()};
 }
 
 const Look* FindLook(std::string_view name) {
@@ -15,7 +15,9 @@ const Look* FindLook(std::string_view name) {
 }
 
 std::vector<Area> GameAreas() {
-    return {{"BlueMountains", &SummerDayLook()}, {"GoldenLarches", &AutumnEveningLook()}};
+    return {{"BlueMountains", &SummerDayLook()},
+            {"GoldenLarches", &AutumnEveningLook()},
+            {"WhiteSpruces", &WinterDayLook()}};
 }
 
 } // namespace kluvian::areagen

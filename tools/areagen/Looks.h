@@ -11,6 +11,7 @@ namespace kluvian::areagen {
 
 const Look& SummerDayLook();
 const Look& AutumnEveningLook();
+const Look& WinterDayLook();
 
 // Every look the generator knows, in the order --help lists them.
 std::vector<const Look*> AllLooks();
