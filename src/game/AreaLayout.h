@@ -26,6 +26,8 @@ inline constexpr int kForegroundTiles = 7;
 // The background panorama, and how far it pans: BackScroll runs from kMinBackScroll to 0.
 inline constexpr int kPanoramaWidth = kBackgroundTiles * kBackTileEdge;
 inline constexpr int kMinBackScroll = kWorldWidth - kPanoramaWidth;
+// The foreground pans this many times as far as the background.
+inline constexpr double kFrontPan = 1.5;
 // Birds that enter at the top or the bottom start in one half of the panorama.
 inline constexpr int kPanoramaHalf = kPanoramaWidth / 2;
 static_assert(kPanoramaWidth == 2400 && kMinBackScroll == -1600 && kPanoramaHalf == 1200);
