@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ChooseArea.h"
 
+#include "app/AreaChoice.h"
+#include "game/AreaCatalog.h"
+#include "game/Hunt.h"
+#include "platform/Dialogs.h"
+#include "platform/IoError.h"
+#include "platform/Paths.h"
+#include "scores/ScoreTable.h"
 #include "textures/AreaPanorama.h"
 #include "windows/AreaChooser.h"
 #include "windows/AreaPreviews.h"
@@ -8,20 +15,29 @@
 #include <QImage>
 
 namespace kluvian {
+namespace {
 
-std::unique_ptr<AreaPreviews> MakeAreaPreviews() {
-    return std::make_unique<AreaPreviews>([](const std::string& dir, QSize size) {
-        const Picture panorama = AreaPanorama(dir, size.width(), size.height());
-        return QImage(panorama.pixels.data(), panorama.width, panorama.height,
-                      panorama.width * panorama.channels, QImage::Format_RGB888)
-            .copy();
-    });
+QImage Panorama(const std::string& dir, QSize size) {
+    const Picture panorama = AreaPanorama(dir, size.width(), size.height());
+    return QImage(panorama.pixels.data(), panorama.width, panorama.height,
+                  panorama.width * panorama.channels, QImage::Format_RGB888)
+        .copy();
 }
 
-std::optional<FoundArea> AskForArea(QWidget* owner, const std::string& dataDir,
-                                    const std::string& ownDir, const std::string& areaPath,
-                                    AreaPreviews& previews) {
-    std::vector<FoundArea> areas = FindAreas(dataDir, ownDir, areaPath);
+} // namespace
+
+AreaChoosing::AreaChoosing(Hunt& hunt, ScoreTable& table, Dialogs& dialogs)
+    : hunt_(hunt), table_(table), dialogs_(dialogs),
+      previews_(std::make_unique<AreaPreviews>(Panorama)),
+      played_(hunt.GameWorld().state.areaPath) {}
+
+AreaChoosing::~AreaChoosing() = default;
+
+bool AreaChoosing::Choose(QWidget* owner) {
+    const std::string exeDir = hunt_.GameWorld().state.ExeDir;
+    const std::string userDir = UserDataDir();
+    const std::string ownDir = OwnAreasDir(userDir);
+    std::vector<FoundArea> areas = FindAreas(exeDir + std::string(kDataFolder), ownDir, played_);
     std::vector<AreaChooser::Entry> entries;
     for (const FoundArea& area : areas) {
         QStringList missing;
@@ -30,11 +46,24 @@ std::optional<FoundArea> AskForArea(QWidget* owner, const std::string& dataDir,
         entries.push_back(
             {QString::fromStdString(area.name), QString::fromStdString(area.dir), missing});
     }
-    AreaChooser chooser(owner, std::move(entries), int(FindPlayed(areas, areaPath)),
-                        QString::fromStdString(ownDir), previews);
+    AreaChooser chooser(owner, std::move(entries), int(FindPlayed(areas, played_)),
+                        QString::fromStdString(ownDir), *previews_);
     if (chooser.exec() != QDialog::Accepted || chooser.Chosen() < 0)
-        return std::nullopt;
-    return std::move(areas[std::size_t(chooser.Chosen())]);
+        return false;
+    const FoundArea& chosen = areas[std::size_t(chooser.Chosen())];
+    const std::string areaPath = AreaPathOf(chosen);
+    try {
+        // Records are on disk once entered; one whose save failed is saved now, or the
+        // table stays the one played so far.
+        table_.Open(ScoresOfArea(areaPath, exeDir, userDir), dialogs_);
+    } catch (const IoError& e) {
+        dialogs_.ShowError(e.what());
+        return false;
+    }
+    RememberArea(settings_, chosen);
+    hunt_.SetArea(areaPath);
+    played_ = areaPath;
+    return true;
 }
 
 } // namespace kluvian

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/AreaCatalog.h"
+#include "platform/PlayerSettings.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 
 class QWidget;
@@ -12,15 +11,31 @@ class QWidget;
 namespace kluvian {
 
 class AreaPreviews;
+class Dialogs;
+class Hunt;
+class ScoreTable;
 
-// The pictures of the areas' panoramas for the chooser, made from the areas' own files.
-std::unique_ptr<AreaPreviews> MakeAreaPreviews();
+// The work of F7: the area chooser, and the area chosen made the one the game plays.
+class AreaChoosing {
+public:
+    // The area played at first is the hunt's.
+    AreaChoosing(Hunt& hunt, ScoreTable& table, Dialogs& dialogs);
+    ~AreaChoosing();
 
-// Shows the area chooser over owner, modally, with every area of the game's data folder
-// (dataDir) and of the player's own (ownDir), the one at areaPath (as GameState::areaPath
-// names it) selected. The area chosen, or nothing when the player changes nothing.
-std::optional<FoundArea> AskForArea(QWidget* owner, const std::string& dataDir,
-                                    const std::string& ownDir, const std::string& areaPath,
-                                    AreaPreviews& previews);
+    // Shows the chooser over owner, modally, with every area of the game's data folder and of
+    // the player's own, the one played selected. True when the player chose one: it is kept
+    // for the runs to come, its table is the table from now on and the hunt's next load
+    // plays it. False when the player changed nothing, or when the table played so far could
+    // not be saved (the error box says so) and everything stays as it was.
+    bool Choose(QWidget* owner);
+
+private:
+    Hunt& hunt_;
+    ScoreTable& table_;
+    Dialogs& dialogs_;
+    PlayerSettings settings_;
+    std::unique_ptr<AreaPreviews> previews_;
+    std::string played_; // as GameState::areaPath names it
+};
 
 } // namespace kluvian

@@ -50,7 +50,7 @@ constexpr OwnOption kOwnOptions[] = {
     {"--version", "", "", QT_TRANSLATE_NOOP("CommandLine", "show the version and leave"),
      [](CommandLine& line, const std::string&) { line.action = Action::Version; }},
     {"--area", "", "DIR",
-     QT_TRANSLATE_NOOP("CommandLine", "play the hunting area in the folder DIR"),
+     QT_TRANSLATE_NOOP("CommandLine", "play the hunting area in the folder DIR this time"),
      [](CommandLine& line, const std::string& dir) {
          if (dir.empty())
              line = Wrong(QCoreApplication::translate(
@@ -240,12 +240,16 @@ std::string UsageText() {
                 "\n"
                 "The ten best results are kept in wynik.ok beside the program where the player\n"
                 "may write there, otherwise in the player's own $XDG_DATA_HOME/kluvian/\n"
-                "(~/.local/share/kluvian/ by default). An area played with --area keeps its own\n"
-                "table there, in areas/.\n"
+                "(~/.local/share/kluvian/ by default). Every hunting area but BlueMountains\n"
+                "keeps a table of its own there, in areas/.\n"
+                "\n"
+                "F7 chooses the hunting area among the game's own and yours; each of yours is a\n"
+                "folder of its own in $XDG_DATA_HOME/kluvian/areas/. The game keeps the choice\n"
+                "for the next start; --area DIR plays DIR this time and leaves the choice be.\n"
                 "\n"
                 "Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,\n"
-                "F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left\n"
-                "button shoots, the right one reloads, the arrows pan.\n")
+                "F6 leave, F7 hunting area, F11 full screen (Escape leaves it), P or Pause to\n"
+                "pause; the left button shoots, the right one reloads, the arrows pan.\n")
                 .toStdString();
     return text;
 }

@@ -2,6 +2,7 @@
 #include "app/TGLForm.h"
 
 #include "app/AwayWatch.h"
+#include "app/ChooseArea.h"
 #include "app/FlatToolBarStyle.h"
 #include "app/FrameLoop.h"
 #include "app/LoadHost.h"
@@ -68,6 +69,7 @@ TGLForm::TGLForm(Hunt& hunt, ScoreTable& table, ArrowKeyTracker& keys, Dialogs& 
         ShowHighscores1->setChecked(false);
         Help1->menuAction()->setChecked(false);
     });
+    areas_ = std::make_unique<AreaChoosing>(hunt_, table_, dialogs_);
 }
 
 TGLForm::~TGLForm() {
@@ -145,6 +147,7 @@ void TGLForm::BuildMenu() {
     // player's language.
     Game1 = menuBar()->addMenu(tr("Game"));
     New1 = Game1->addAction(tr("[F2] New..."));
+    areaCommand = Game1->addAction(tr("[F7] Hunting area..."));
     ShowHighscores1 = Game1->addAction(tr("[F3] Show Highscores"));
     Game1->addSeparator();
     Exit1 = Game1->addAction(tr("[Alt+F4] Exit"));
@@ -175,6 +178,7 @@ void TGLForm::BuildMenu() {
 
     connect(helpCommand, &QAction::triggered, this, &TGLForm::btnPomocClick);
     connect(New1, &QAction::triggered, this, &TGLForm::New1Click);
+    connect(areaCommand, &QAction::triggered, this, &TGLForm::ChooseArea);
     connect(scoreCommand, &QAction::triggered, this, &TGLForm::BitBtn1Click);
     connect(Sound1, &QAction::triggered, this, &TGLForm::Sound1Click);
     connect(Fullscreen1, &QAction::triggered, this, &TGLForm::Fullscreen1Click);
@@ -246,14 +250,15 @@ void TGLForm::BuildKeys() {
     qApp->installEventFilter(&keys_);
     qApp->installEventFilter(&functionKeys_); // a held function key runs its command once
     qApp->installEventFilter(&pauseKeys_);
-    // F1 .. F3 have no menu shortcut of their own; F4 .. F6 are the menu items' shortcuts.
-    // Either way a press runs its command once, and only while this window is active.
+    // F1 .. F3 and F7 have no menu shortcut of their own; F4 .. F6 are the menu items'
+    // shortcuts. Either way a press runs its command once, and only while this window is
+    // active.
     const auto shortcut = [this](const QKeySequence& keys, const auto& handler) {
         auto* made = new QShortcut(keys, this);
         made->setAutoRepeat(false);
         connect(made, &QShortcut::activated, this, handler);
     };
-    for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
+    for (const int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F7})
         shortcut(QKeySequence(key), [this, key] { FormKeyDown(key); });
     shortcut(Qt::Key_F11, [this] { ToggleFullScreen(); });
     shortcut(Qt::Key_Escape, [this] { LeaveFullScreen(); });
@@ -290,6 +295,11 @@ void TGLForm::Fullscreen1Click() {
     // F5 always gives back the window with its caption, menu and tool bar, maximised or not.
     ShowWindowed(Fullscreen1->isChecked() ? Qt::WindowMaximized : Qt::WindowNoState);
     setFocus();
+}
+
+void TGLForm::ChooseArea() {
+    if (areas_->Choose(this))
+        New1Click();
 }
 
 void TGLForm::Exit1Click() {
@@ -384,6 +394,9 @@ void TGLForm::FormKeyDown(int key) {
         break;
     case Qt::Key_F3:
         scoreCommand->trigger();
+        break;
+    case Qt::Key_F7:
+        areaCommand->trigger();
         break;
     default:
         break;

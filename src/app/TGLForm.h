@@ -20,6 +20,7 @@ class QToolBar;
 
 namespace kluvian {
 
+class AreaChoosing;
 class AwayWatch;
 class FrameLoop;
 class GameView;
@@ -51,6 +52,9 @@ public:
     void Fullscreen1Click();
     void Exit1Click();
     void Hide1Click();
+    // F7: the hunting area chooser. The area chosen is played at once, as F2 plays, and from
+    // then on, in this run and the next; its table is the one F3 shows.
+    void ChooseArea();
     // F11: the drawing alone on the whole screen, or the window exactly as it was before;
     // Escape leaves it too.
     void ToggleFullScreen();
@@ -64,7 +68,7 @@ public:
     // Input, in the drawing's coordinates.
     void FormMouseMove(float X, float Y);
     void FormMouseDown(Qt::MouseButton Button, float X, float Y);
-    // F1 .. F3 (their shortcuts call it); F4 .. F6 are the shortcuts of the menu items.
+    // F1 .. F3 and F7 (their shortcuts call it); F4 .. F6 are the shortcuts of the menu items.
     void FormKeyDown(int key);
 
     // The frame: its rules, then its picture, presented when it differs from the one on the
@@ -99,6 +103,7 @@ public:
     QAction* ShowHelpandCredits1 = nullptr;
     QAction* N2 = nullptr;
     QAction* Hide1 = nullptr;
+    QAction* areaCommand = nullptr;
     QAction* helpCommand = nullptr;
     QAction* scoreCommand = nullptr;
     QToolBar* ToolBar1 = nullptr;
@@ -128,8 +133,8 @@ private:
     ArrowKeyTracker& keys_;
     Dialogs& dialogs_;
     const Clock& clock_;
-    KeyRepeatFilter functionKeys_{
-        {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F11}};
+    KeyRepeatFilter functionKeys_{{Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5,
+                                   Qt::Key_F6, Qt::Key_F7, Qt::Key_F11}};
     // In the main window only: elsewhere P is a letter to type.
     KeyRepeatFilter pauseKeys_{{Qt::Key_P, Qt::Key_Pause}, this};
     std::unique_ptr<TimerHold> flightHold_;
@@ -145,6 +150,7 @@ private:
     TNewForm* NewForm = nullptr;
     TFhelp* Fhelp = nullptr;
     std::unique_ptr<LoadHost> loadHost_;
+    std::unique_ptr<AreaChoosing> areas_;
     std::unique_ptr<TFWynik> FWynik; // a top-level window of its own, transient for this one
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AreaChoice.h"
 #include "app/CommandLine.h"
 #include "app/GameAudio.h"
 #include "app/TGLForm.h"
@@ -30,12 +31,10 @@
 
 namespace {
 
-// Decided once, so the table is saved where it was read from.
-kluvian::ScoreFilePlace ScoresOf(const kluvian::CommandLine& line) {
-    if (!line.areaDir.empty())
-        return kluvian::AreaScoreFilePlace(line.areaDir, kluvian::UserDataDir());
-    return kluvian::DecideScoreFilePlace(kluvian::ExecutableDir(), kluvian::UserDataDir(),
-                                         kluvian::CanWrite);
+// Needs Qt's core object for the paths.
+kluvian::PlayedArea PlayedAreaOf(const kluvian::CommandLine& line) {
+    return kluvian::DecidePlayedArea(line.areaDir, kluvian::PlayerSettings(),
+                                     kluvian::ExecutableDir(), kluvian::UserDataDir());
 }
 
 // Answers what needs no desktop: the help, the version, a wrong command line, a start with no
@@ -45,9 +44,9 @@ std::optional<int> AnswerWithoutDesktop(const kluvian::CommandLine& line) {
     using Action = kluvian::CommandLine::Action;
     switch (line.action) {
     case Action::Help: {
-        const kluvian::ScoreFilePlace scores = ScoresOf(line);
+        const kluvian::PlayedArea played = PlayedAreaOf(line);
         const QString table = QCoreApplication::translate("CommandLine", "Your table: %1")
-                                  .arg(QString::fromStdString(scores.saveTo));
+                                  .arg(QString::fromStdString(played.scores.saveTo));
         std::printf("%s\n%s\n", kluvian::UsageText().c_str(), table.toStdString().c_str());
         return 0;
     }
@@ -81,8 +80,9 @@ int Play(const kluvian::CommandLine& line, kluvian::Dialogs& dialogs, const kluv
          const std::string& exeDir) {
     kluvian::GameAudio audio;
     kluvian::ArrowKeyTracker keys;
-    kluvian::Hunt hunt(clock, keys, audio, exeDir, line.areaDir);
-    kluvian::ScoreTable table(ScoresOf(line),
+    kluvian::PlayedArea played = PlayedAreaOf(line);
+    kluvian::Hunt hunt(clock, keys, audio, exeDir, std::move(played.areaDir));
+    kluvian::ScoreTable table(std::move(played.scores),
                               [&hunt](std::uint32_t n) { return hunt.RandomBelow(n); });
     std::unique_ptr<kluvian::TGLForm> GLForm;
     try {

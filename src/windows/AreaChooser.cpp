@@ -8,10 +8,54 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kluvian {
 namespace {
+
+// Numbered pictures of one stem as one name: "foregroundLayer0.tga" .. "foregroundLayer6.tga"
+// become "foregroundLayer0–6.tga". Each stem in the place of its first picture.
+QStringList Abbreviated(const QStringList& names) {
+    static const QRegularExpression numbered(QStringLiteral("^(.*\\D)(\\d+)(\\.tga)$"));
+    struct Stem {
+        QString head;
+        QString tail;
+        QList<int> numbers;
+    };
+    std::vector<Stem> stems;
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = numbered.match(name);
+        const QString head = match.hasMatch() ? match.captured(1) : name;
+        const QString tail = match.hasMatch() ? match.captured(3) : QString();
+        auto it = std::find_if(stems.begin(), stems.end(), [&](const Stem& stem) {
+            return stem.head == head && stem.tail == tail;
+        });
+        if (it == stems.end())
+            it = stems.insert(stems.end(), {head, tail, {}});
+        if (match.hasMatch())
+            it->numbers << match.captured(2).toInt();
+    }
+    QStringList shown;
+    for (Stem& stem : stems) {
+        std::sort(stem.numbers.begin(), stem.numbers.end());
+        const auto count = stem.numbers.size();
+        if (count == 0)
+            shown << stem.head;
+        else if (count > 1 && stem.numbers.back() - stem.numbers.front() == count - 1)
+            shown << QStringLiteral("%1%2–%3%4")
+                         .arg(stem.head)
+                         .arg(stem.numbers.front())
+                         .arg(stem.numbers.back())
+                         .arg(stem.tail);
+        else
+            for (const int n : stem.numbers)
+                shown << stem.head + QString::number(n) + stem.tail;
+    }
+    return shown;
+}
 
 // The row of an area: its name, and for an incomplete one what it lacks, in one line.
 QString RowText(const AreaChooser::Entry& entry) {
@@ -19,7 +63,7 @@ QString RowText(const AreaChooser::Entry& entry) {
         return entry.name;
     //: An area whose folder lacks pictures: %1 its name, %2 the missing files' names.
     return AreaChooser::tr("%1 — brak: %2")
-        .arg(entry.name, entry.missing.join(QStringLiteral(", ")));
+        .arg(entry.name, Abbreviated(entry.missing).join(QStringLiteral(", ")));
 }
 
 // Where the picture is not there yet, or cannot be had: the frame alone, in the sky's hue.
@@ -38,7 +82,9 @@ QPixmap EmptyFrame(QSize pixels, qreal ratio) {
 
 AreaChooser::AreaChooser(QWidget* owner, std::vector<Entry> entries, int current,
                          const QString& ownFolder, AreaPreviews& previews)
-    : QDialog(owner), entries_(std::move(entries)), previews_(previews) {
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      entries_(std::move(entries)), previews_(previews) {
     setObjectName(QStringLiteral("AreaChooser"));
     setWindowTitle(tr("Wybór łowiska"));
 
@@ -52,10 +98,13 @@ AreaChooser::AreaChooser(QWidget* owner, std::vector<Entry> entries, int current
     list_->setUniformItemSizes(true);
     for (const Entry& entry : entries_) {
         auto* item = new QListWidgetItem(RowText(entry), list_);
-        item->setToolTip(entry.folder);
+        item->setToolTip(entry.missing.isEmpty() ? entry.folder : item->text());
         if (!entry.missing.isEmpty())
             item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
     }
+
+    // Room for a few areas; more scroll.
+    list_->setFixedHeight(7 * list_->fontMetrics().height() + 4 * list_->frameWidth());
 
     folder_ = new QLabel(this);
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
