@@ -100,7 +100,7 @@ double Canopy::Coverage(const Crown& c, double x, double y, double& light, doubl
     light = 0.48 + 0.38 * q * sun + 0.22 * (tier - 0.5) + 0.1 * (1 - along) - 0.18 * along +
             0.3 * (c.tone - 0.5);
     // Snow weighs down the outer part of each tier; the tier above shades its inner part.
-    snow = style_.snow * SmoothStep(0.2, 0.55, tier) * (0.8 + 0.4 * c.tone);
+    snow = style_.snow * SmoothStep(0.3, 0.75, tier) * (1.1 - 0.6 * along) * (0.5 + c.tone);
     return horizontal * vertical;
 }
 

@@ -25,7 +25,15 @@ double GroundHeight(const Noise& noise, double x) {
     return 70 + 34 * noise.Fbm(x / 380.0, 4);
 }
 
-QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, double width) {
+// One tier of branches: it hangs from the trunk at row `top` down to its tips.
+struct Tier {
+    double top;
+    QPointF leftTip;
+    QPointF rightTip;
+};
+
+QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, double width,
+                           std::vector<Tier>& tierShapes) {
     const int tiers = 7 + int(height / 45);
     std::vector<QPointF> left;
     std::vector<QPointF> right;
@@ -44,6 +52,8 @@ QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, dou
         const double wr = width * 0.5 * std::pow(t, 0.9) * (0.85 + 0.3 * rng.Unit());
         right.emplace_back(x + wr * inner, y - droop * 0.6);
         right.emplace_back(x + wr, y + droop * 0.3);
+        const double above = top + (crownBottom - top) * (j - 1) / tiers;
+        tierShapes.push_back({above, left.back(), right.back()});
     }
     QPainterPath path;
     path.moveTo(x, top - 4);
@@ -59,22 +69,50 @@ QPainterPath SpruceOutline(Rng& rng, double x, double bottom, double height, dou
     return path;
 }
 
-// The upper edges of a shape, `depth` deep, where snow settles; filled lit on the right.
-void PaintSnowOn(QPainter& p, const QPainterPath& shape, double depth, const ForestLook& look) {
-    const QPainterPath cap = shape.subtracted(shape.translated(0, depth));
-    const QRectF box = shape.boundingRect();
+// Snow, lit on the right as everything in the foreground is.
+QLinearGradient SnowFill(const QRectF& box, const ForestLook& look) {
     QLinearGradient fill(box.left(), 0, box.right(), 0);
     fill.setColorAt(0, look.snowShade.ToQColor());
     fill.setColorAt(0.6, Mix(look.snowShade, look.snowLit, 0.7).ToQColor());
     fill.setColorAt(1, look.snowLit.ToQColor());
-    p.fillPath(cap, fill);
+    return fill;
+}
+
+// The upper edges of a shape, `depth` deep, where snow settles.
+void PaintSnowOn(QPainter& p, const QPainterPath& shape, double depth, const ForestLook& look) {
+    p.fillPath(shape.subtracted(shape.translated(0, depth)), SnowFill(shape.boundingRect(), look));
+}
+
+// Snow lying along each tier of branches, from the trunk out to the tips, within the crown.
+void PaintSnowOnTiers(QPainter& p, const QPainterPath& crown, const std::vector<Tier>& tiers,
+                      double depth, double x, const ForestLook& look) {
+    QPainterPath snow;
+    for (const Tier& tier : tiers) {
+        const QPointF top(x, tier.top + depth);
+        const QPointF down(0, depth);
+        const QPointF sag(0, depth * 0.6);
+        QPainterPath band;
+        band.moveTo(tier.leftTip);
+        band.quadTo((tier.leftTip + top) / 2 - sag, top);
+        band.quadTo((tier.rightTip + top) / 2 - sag, tier.rightTip);
+        band.lineTo(tier.rightTip + down);
+        band.quadTo((tier.rightTip + top) / 2 + sag, top + down * 1.4);
+        band.quadTo((tier.leftTip + top) / 2 + sag, tier.leftTip + down);
+        band.closeSubpath();
+        snow.addPath(band);
+    }
+    p.save();
+    p.setClipPath(crown);
+    p.fillPath(snow.simplified(), SnowFill(crown.boundingRect(), look));
+    p.restore();
 }
 
 void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, double nearness,
                  const TreeColors& colors, const ForestLook& look) {
     height = std::min(height, bottom - kForestTopRow - 12);
     const double width = height * (0.36 + 0.1 * rng.Unit());
-    const QPainterPath crown = SpruceOutline(rng, x, bottom, height, width);
+    std::vector<Tier> tiers;
+    const QPainterPath crown = SpruceOutline(rng, x, bottom, height, width, tiers);
     // Farther trees are veiled by the air, nearer ones darker.
     const Rgb shadow = Mix(colors.farShadow, colors.nearShadow, nearness);
     const Rgb lit = Mix(colors.farLit, colors.nearLit, nearness);
@@ -94,8 +132,10 @@ void PaintSpruce(QPainter& p, Rng& rng, double x, double bottom, double height, 
         p.drawLine(QPointF(tx - 6, ty - 1), QPointF(tx + 5, ty + 3));
     }
     p.restore();
-    if (look.snow > 0)
+    if (look.snow > 0) {
+        PaintSnowOnTiers(p, crown, tiers, look.snow * (1.5 + height * 0.012), x, look);
         PaintSnowOn(p, crown, look.snow * (2 + height * 0.03), look);
+    }
 }
 
 QPainterPath RockOutline(Rng& rng, double cx, double bottom, double w, double h) {
