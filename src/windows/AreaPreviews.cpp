@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kluvian {
 namespace {
 
@@ -16,7 +18,7 @@ QString KeyOf(const std::string& dir, QSize size) {
         .arg(size.height());
 }
 
-// The newest change and the sizes of the layer pictures: a handful of file lookups.
+// The layer pictures' times of change and sizes: a handful of file lookups.
 QString LayersChanged(const std::string& dir) {
     QString stamp;
     const auto add = [&](std::string_view stem, int tiles) {
@@ -41,53 +43,71 @@ AreaPreviews::AreaPreviews(Compose compose, QObject* parent)
 }
 
 AreaPreviews::~AreaPreviews() {
-    worker_.clear();
     worker_.waitForDone();
 }
 
-QImage AreaPreviews::Get(const std::string& dir, QSize size) {
+bool AreaPreviews::Fresh(const std::string& dir, QSize size) const {
     const auto it = made_.constFind(KeyOf(dir, size));
-    if (it != made_.constEnd() && it->changed == LayersChanged(dir))
-        return it->picture;
-    Make(dir, size, 1);
+    return it != made_.constEnd() && it->changed == LayersChanged(dir);
+}
+
+QImage AreaPreviews::Get(const std::string& dir, QSize size) {
+    if (Fresh(dir, size))
+        return made_.value(KeyOf(dir, size)).picture;
+    Want({dir, size}, true);
     // The picture as it was until the new one is there.
-    return it != made_.constEnd() ? it->picture : QImage();
+    return made_.value(KeyOf(dir, size)).picture;
 }
 
 void AreaPreviews::Prefetch(const std::vector<std::string>& dirs, QSize size) {
-    for (const std::string& dir : dirs) {
-        const auto it = made_.constFind(KeyOf(dir, size));
-        if (it == made_.constEnd() || it->changed != LayersChanged(dir))
-            Make(dir, size, 0);
-    }
+    for (const std::string& dir : dirs)
+        if (!Fresh(dir, size))
+            Want({dir, size}, false);
 }
 
-void AreaPreviews::Make(const std::string& dir, QSize size, int priority) {
-    const QString key = KeyOf(dir, size);
-    if (asked_.contains(key))
+void AreaPreviews::Want(Job job, bool first) {
+    const auto same = [&](const Job& other) {
+        return other.dir == job.dir && other.size == job.size;
+    };
+    const auto it = std::find_if(wanted_.begin(), wanted_.end(), same);
+    if (it != wanted_.end()) {
+        if (!first)
+            return;
+        wanted_.erase(it);
+    }
+    if (first)
+        wanted_.push_front(std::move(job));
+    else
+        wanted_.push_back(std::move(job));
+    StartNext();
+}
+
+void AreaPreviews::StartNext() {
+    if (busy_ || wanted_.empty())
         return;
-    asked_.insert(key);
+    Job job = std::move(wanted_.front());
+    wanted_.pop_front();
+    busy_ = true;
     // The destructor waits for the worker, so the task never outlives this object; the
     // answer it posts back is dropped when the object is gone by then.
-    worker_.start(
-        [this, compose = compose_, dir, size, key] {
-            // Taken before the pictures are read: a change made meanwhile is seen next time.
-            Made made{{}, LayersChanged(dir)};
-            try {
-                made.picture = compose(dir, size);
-            } catch (...) {
-                // No picture then: the chooser shows its empty frame.
-            }
-            QMetaObject::invokeMethod(
-                this,
-                [this, key, dir, made = std::move(made)] {
-                    asked_.remove(key);
-                    made_.insert(key, made);
-                    emit Ready(QString::fromStdString(dir));
-                },
-                Qt::QueuedConnection);
-        },
-        priority);
+    worker_.start([this, compose = compose_, job = std::move(job)] {
+        // Taken before the pictures are read: a change made meanwhile is seen next time.
+        Made made{{}, LayersChanged(job.dir)};
+        try {
+            made.picture = compose(job.dir, job.size);
+        } catch (...) {
+            // No picture then: the chooser shows its empty frame.
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, job, made = std::move(made)] {
+                made_.insert(KeyOf(job.dir, job.size), made);
+                busy_ = false;
+                emit Ready(QString::fromStdString(job.dir));
+                StartNext();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 } // namespace kluvian

@@ -4,19 +4,19 @@
 #include <QHash>
 #include <QImage>
 #include <QObject>
-#include <QSet>
 #include <QThreadPool>
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace kluvian {
 
-// Pictures of areas' panoramas, made on a worker thread of their own and kept, so that moving
-// through a list of areas never waits for one: a picture not made yet is asked for and
-// announced by Ready when it is there. A picture is made again when the area's layer pictures
-// have changed since.
+// Pictures of areas' panoramas, made one at a time on a worker thread of their own and kept,
+// so that moving through a list of areas never waits for one: a picture not made yet is asked
+// for and announced by Ready when it is there. A picture is made again when the area's layer
+// pictures have changed since.
 class AreaPreviews final : public QObject {
     Q_OBJECT
 public:
@@ -25,30 +25,38 @@ public:
     using Compose = std::function<QImage(const std::string& dir, QSize size)>;
 
     explicit AreaPreviews(Compose compose, QObject* parent = nullptr);
-    // Waits for a picture being made; the ones only asked for are dropped.
+    // Waits for the picture being made; the others asked for are dropped.
     ~AreaPreviews() override;
 
     // The picture of the area in dir at size; while it is being made, a null image or the one
     // made before its pictures changed (Ready follows). Null too when it could not be made.
-    // What is asked for here is made before anything Prefetch asked for.
+    // The picture asked for last is made next.
     QImage Get(const std::string& dir, QSize size);
-    // Makes the pictures of dirs at size ahead, in that order.
+    // Makes the pictures of dirs at size ahead, in that order, after those asked for by Get.
     void Prefetch(const std::vector<std::string>& dirs, QSize size);
 
 signals:
     void Ready(const QString& dir);
 
 private:
+    struct Job {
+        std::string dir;
+        QSize size;
+    };
     struct Made {
         QImage picture;
-        QString changed; // when the area's layer pictures last changed, as Made tells
+        QString changed; // the layer pictures' times and sizes when it was made
     };
-    void Make(const std::string& dir, QSize size, int priority);
+    // Whether the picture of dir at size is there and still shows what the files hold.
+    bool Fresh(const std::string& dir, QSize size) const;
+    void Want(Job job, bool first);
+    void StartNext();
 
     Compose compose_;
     QThreadPool worker_;
     QHash<QString, Made> made_; // by dir and size
-    QSet<QString> asked_;       // being made or waiting for the worker
+    std::deque<Job> wanted_;
+    bool busy_ = false;
 };
 
 } // namespace kluvian
