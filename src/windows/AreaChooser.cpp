@@ -3,6 +3,7 @@
 
 #include "windows/AreaPreviews.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -62,7 +63,7 @@ QString RowText(const AreaChooser::Entry& entry) {
     if (entry.missing.isEmpty())
         return entry.name;
     //: An area whose folder lacks pictures: %1 its name, %2 the missing files' names.
-    return AreaChooser::tr("%1 — brak: %2")
+    return QCoreApplication::translate("AreaChooser", "%1 — brak: %2")
         .arg(entry.name, Abbreviated(entry.missing).join(QStringLiteral(", ")));
 }
 
@@ -86,7 +87,7 @@ AreaChooser::AreaChooser(QWidget* owner, std::vector<Entry> entries, int current
                          Qt::WindowCloseButtonHint),
       entries_(std::move(entries)), previews_(previews) {
     setObjectName(QStringLiteral("AreaChooser"));
-    setWindowTitle(tr("Wybór łowiska"));
+    setWindowTitle(QCoreApplication::translate("AreaChooser", "Wybór łowiska"));
 
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("Preview"));
@@ -109,15 +110,21 @@ AreaChooser::AreaChooser(QWidget* owner, std::vector<Entry> entries, int current
     folder_ = new QLabel(this);
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     //: Under the list: %1 is the folder that holds the player's own areas, one folder each.
-    auto* hint = new QLabel(tr("Własne łowiska: każde w folderze %1NAZWA/").arg(ownFolder), this);
+    auto* hint = new QLabel(
+        QCoreApplication::translate("AreaChooser", "Własne łowiska: każde w folderze %1NAZWA/")
+            .arg(ownFolder),
+        this);
     hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     hint->setEnabled(false);
 
     auto* buttons = new QDialogButtonBox(this);
-    button1_ = buttons->addButton(QStringLiteral("Go Hunting"), QDialogButtonBox::AcceptRole);
+    // The loading window's button of old, and its translation.
+    button1_ = buttons->addButton(QCoreApplication::translate("TNewForm", "Go Hunting"),
+                                  QDialogButtonBox::AcceptRole);
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setDefault(true);
-    buttons->addButton(tr("Anuluj"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("AreaChooser", "Anuluj"),
+                       QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(preview_);

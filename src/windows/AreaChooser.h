@@ -19,7 +19,6 @@ class AreaPreviews;
 // and a picture of the selected one's panorama. Up and Down move; Return, a double click or
 // "Go Hunting" accept the selected area; Escape or closing the window reject it.
 class AreaChooser final : public QDialog {
-    Q_OBJECT
 public:
     struct Entry {
         QString name;

@@ -41,7 +41,7 @@ protected:
     // F7, and then the action on the chooser, once its modal showing has begun.
     void WithChooser(std::function<void(AreaChooser&)> action) {
         QTimer::singleShot(0, [action = std::move(action)] {
-            auto* chooser = qobject_cast<AreaChooser*>(QApplication::activeModalWidget());
+            auto* chooser = dynamic_cast<AreaChooser*>(QApplication::activeModalWidget());
             ASSERT_NE(chooser, nullptr);
             action(*chooser);
             if (chooser->isVisible()) // a failed check above must not leave the test waiting
