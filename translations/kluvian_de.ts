@@ -9,6 +9,27 @@
     </message>
 </context>
 <context>
+    <name>AreaChooser</name>
+    <message>
+        <source>%1 — brak: %2</source>
+        <extracomment>An area whose folder lacks pictures: %1 its name, %2 the missing files&apos; names.</extracomment>
+        <translation>%1 — es fehlt: %2</translation>
+    </message>
+    <message>
+        <source>Wybór terenu łowieckiego</source>
+        <translation>Jagdgebiet wählen</translation>
+    </message>
+    <message>
+        <source>Własne tereny łowieckie: każdy w katalogu %1NAZWA/</source>
+        <extracomment>Under the list: %1 is the folder that holds the player&apos;s own areas, one folder each.</extracomment>
+        <translation>Eigene Jagdgebiete: jedes in einem Ordner %1NAME/</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>AreaLoad</name>
     <message>
         <source>Przynajmniej 1 plik nie został znaleziony!</source>
@@ -49,10 +70,6 @@
         <translation>die Version zeigen und beenden</translation>
     </message>
     <message>
-        <source>play the hunting area in the folder DIR</source>
-        <translation>das Jagdgebiet im Ordner DIR spielen</translation>
-    </message>
-    <message>
         <source>option %1 needs a value</source>
         <translation>Option %1 braucht einen Wert</translation>
     </message>
@@ -81,35 +98,6 @@ Eine Schießbude: Dreißig Geier fliegen über ein Bergpanorama, und du hast
 90 Sekunden und ein Magazin mit acht Patronen, um Punkte zu sammeln.
 
 Optionen:
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options work as well, among them -platform NAME, -style NAME and
--display DISPLAY.
-
-The ten best results are kept in wynik.ok beside the program where the player
-may write there, otherwise in the player&apos;s own $XDG_DATA_HOME/kluvian/
-(~/.local/share/kluvian/ by default). An area played with --area keeps its own
-table there, in areas/.
-
-Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,
-F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left
-button shoots, the right one reloads, the arrows pan.
-</source>
-        <extracomment>Lines of at most 79 characters, for a terminal.</extracomment>
-        <translation>
-Auch die Optionen von Qt selbst gelten, darunter -platform NAME, -style NAME
-und -display DISPLAY.
-
-Die zehn besten Ergebnisse stehen in wynik.ok neben dem Programm, wenn der
-Spieler dort schreiben darf, sonst in seinem eigenen $XDG_DATA_HOME/kluvian/
-(vorgegeben: ~/.local/share/kluvian/). Ein mit --area gespieltes Gebiet hat
-dort eine eigene Tabelle, in areas/.
-
-Tasten: F1 Hilfe, F2 neues Spiel, F3 die Tabelle, F4 Ton, F5 maximiertes
-Fenster, F6 beenden, F11 Vollbild (Escape verlässt es), P oder Pause hält an;
-die linke Maustaste schießt, die rechte lädt nach, die Pfeiltasten schwenken.
 </translation>
     </message>
     <message>
@@ -163,6 +151,48 @@ die linke Maustaste schießt, die rechte lädt nach, die Pfeiltasten schwenken.
         <source>kluvian: cannot open %1</source>
         <extracomment>%1 names the display, or the displays, that could not be opened.</extracomment>
         <translation>kluvian: keine Verbindung zu %1</translation>
+    </message>
+    <message>
+        <source>play the hunting area in the folder DIR this time</source>
+        <translation>diesmal das Jagdgebiet im Ordner DIR spielen</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options work as well, among them -platform NAME, -style NAME and
+-display DISPLAY.
+
+The ten best results are kept in wynik.ok beside the program where the player
+may write there, otherwise in the player&apos;s own $XDG_DATA_HOME/kluvian/
+(~/.local/share/kluvian/ by default). Every hunting area but BlueMountains
+keeps a table of its own there, in areas/.
+
+F7 chooses the hunting area among the game&apos;s own and yours; each of yours is a
+folder of its own in $XDG_DATA_HOME/kluvian/areas/. The game keeps the choice
+for the next start; --area DIR plays DIR this time and leaves the choice be.
+
+Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,
+F6 leave, F7 hunting area, F11 full screen (Escape leaves it), P or Pause to
+pause; the left button shoots, the right one reloads, the arrows pan.
+</source>
+        <extracomment>Lines of at most 79 characters, for a terminal.</extracomment>
+        <translation>
+Auch die Optionen von Qt selbst gelten, darunter -platform NAME, -style NAME
+und -display DISPLAY.
+
+Die zehn besten Ergebnisse stehen in wynik.ok neben dem Programm, wenn der
+Spieler dort schreiben darf, sonst in seinem eigenen $XDG_DATA_HOME/kluvian/
+(vorgegeben: ~/.local/share/kluvian/). Jedes Jagdgebiet außer BlueMountains
+hat dort eine eigene Tabelle, in areas/.
+
+F7 wählt das Jagdgebiet, eines des Spiels oder ein eigenes; jedes eigene ist
+ein Ordner in $XDG_DATA_HOME/kluvian/areas/. Das Spiel behält die Wahl für den
+nächsten Start; --area DIR spielt diesmal DIR und lässt die Wahl, wie sie ist.
+
+Tasten: F1 Hilfe, F2 neues Spiel, F3 die Tabelle, F4 Ton, F5 maximiertes
+Fenster, F6 beenden, F7 Jagdgebiet, F11 Vollbild (Escape verlässt es), P oder
+Pause hält an; die linke Maustaste schießt, die rechte lädt nach, die
+Pfeiltasten schwenken.
+</translation>
     </message>
 </context>
 <context>
@@ -596,6 +626,10 @@ nazwisko) by po segregacji wyników pokazać tablicę najlepszych.</source>
     <message>
         <source>kluvian: the score table was not saved: %1</source>
         <translation>kluvian: die Bestenliste wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>[F7] Hunting area...</source>
+        <translation>[F7] Jagdgebiet...</translation>
     </message>
 </context>
 </TS>

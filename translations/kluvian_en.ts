@@ -9,6 +9,27 @@
     </message>
 </context>
 <context>
+    <name>AreaChooser</name>
+    <message>
+        <source>%1 — brak: %2</source>
+        <extracomment>An area whose folder lacks pictures: %1 its name, %2 the missing files&apos; names.</extracomment>
+        <translation>%1 — missing: %2</translation>
+    </message>
+    <message>
+        <source>Wybór terenu łowieckiego</source>
+        <translation>Choose a hunting area</translation>
+    </message>
+    <message>
+        <source>Własne tereny łowieckie: każdy w katalogu %1NAZWA/</source>
+        <extracomment>Under the list: %1 is the folder that holds the player&apos;s own areas, one folder each.</extracomment>
+        <translation>Your own areas: each in a folder %1NAME/</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>AreaLoad</name>
     <message>
         <source>Przynajmniej 1 plik nie został znaleziony!</source>
@@ -49,10 +70,6 @@
         <translation>show the version and leave</translation>
     </message>
     <message>
-        <source>play the hunting area in the folder DIR</source>
-        <translation>play the hunting area in the folder DIR</translation>
-    </message>
-    <message>
         <source>option %1 needs a value</source>
         <translation>option %1 needs a value</translation>
     </message>
@@ -81,35 +98,6 @@ A shooting gallery: thirty vultures cross a mountain panorama, and you
 have 90 seconds and an eight-cartridge magazine to score with.
 
 Options:
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options work as well, among them -platform NAME, -style NAME and
--display DISPLAY.
-
-The ten best results are kept in wynik.ok beside the program where the player
-may write there, otherwise in the player&apos;s own $XDG_DATA_HOME/kluvian/
-(~/.local/share/kluvian/ by default). An area played with --area keeps its own
-table there, in areas/.
-
-Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,
-F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left
-button shoots, the right one reloads, the arrows pan.
-</source>
-        <extracomment>Lines of at most 79 characters, for a terminal.</extracomment>
-        <translation>
-Qt&apos;s own options work as well, among them -platform NAME, -style NAME and
--display DISPLAY.
-
-The ten best results are kept in wynik.ok beside the program where the player
-may write there, otherwise in the player&apos;s own $XDG_DATA_HOME/kluvian/
-(~/.local/share/kluvian/ by default). An area played with --area keeps its own
-table there, in areas/.
-
-Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,
-F6 leave, F11 full screen (Escape leaves it), P or Pause to pause; the left
-button shoots, the right one reloads, the arrows pan.
 </translation>
     </message>
     <message>
@@ -163,6 +151,47 @@ button shoots, the right one reloads, the arrows pan.
         <source>kluvian: cannot open %1</source>
         <extracomment>%1 names the display, or the displays, that could not be opened.</extracomment>
         <translation>kluvian: cannot open %1</translation>
+    </message>
+    <message>
+        <source>play the hunting area in the folder DIR this time</source>
+        <translation>play the hunting area in the folder DIR this time</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options work as well, among them -platform NAME, -style NAME and
+-display DISPLAY.
+
+The ten best results are kept in wynik.ok beside the program where the player
+may write there, otherwise in the player&apos;s own $XDG_DATA_HOME/kluvian/
+(~/.local/share/kluvian/ by default). Every hunting area but BlueMountains
+keeps a table of its own there, in areas/.
+
+F7 chooses the hunting area among the game&apos;s own and yours; each of yours is a
+folder of its own in $XDG_DATA_HOME/kluvian/areas/. The game keeps the choice
+for the next start; --area DIR plays DIR this time and leaves the choice be.
+
+Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,
+F6 leave, F7 hunting area, F11 full screen (Escape leaves it), P or Pause to
+pause; the left button shoots, the right one reloads, the arrows pan.
+</source>
+        <extracomment>Lines of at most 79 characters, for a terminal.</extracomment>
+        <translation>
+Qt&apos;s own options work as well, among them -platform NAME, -style NAME and
+-display DISPLAY.
+
+The ten best results are kept in wynik.ok beside the program where the player
+may write there, otherwise in the player&apos;s own $XDG_DATA_HOME/kluvian/
+(~/.local/share/kluvian/ by default). Every hunting area but BlueMountains
+keeps a table of its own there, in areas/.
+
+F7 chooses the hunting area among the game&apos;s own and yours; each of yours is a
+folder of its own in $XDG_DATA_HOME/kluvian/areas/. The game keeps the choice
+for the next start; --area DIR plays DIR this time and leaves the choice be.
+
+Keys: F1 help, F2 new game, F3 the table, F4 sound, F5 maximised window,
+F6 leave, F7 hunting area, F11 full screen (Escape leaves it), P or Pause to
+pause; the left button shoots, the right one reloads, the arrows pan.
+</translation>
     </message>
 </context>
 <context>
@@ -596,6 +625,10 @@ nazwisko) by po segregacji wyników pokazać tablicę najlepszych.</source>
     <message>
         <source>kluvian: the score table was not saved: %1</source>
         <translation>kluvian: the score table was not saved: %1</translation>
+    </message>
+    <message>
+        <source>[F7] Hunting area...</source>
+        <translation>[F7] Hunting area...</translation>
     </message>
 </context>
 </TS>

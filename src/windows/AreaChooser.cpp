@@ -87,7 +87,7 @@ AreaChooser::AreaChooser(QWidget* owner, std::vector<Entry> entries, int current
                          Qt::WindowCloseButtonHint),
       entries_(std::move(entries)), previews_(previews) {
     setObjectName(QStringLiteral("AreaChooser"));
-    setWindowTitle(QCoreApplication::translate("AreaChooser", "Wybór łowiska"));
+    setWindowTitle(QCoreApplication::translate("AreaChooser", "Wybór terenu łowieckiego"));
 
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("Preview"));
@@ -110,10 +110,10 @@ AreaChooser::AreaChooser(QWidget* owner, std::vector<Entry> entries, int current
     folder_ = new QLabel(this);
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     //: Under the list: %1 is the folder that holds the player's own areas, one folder each.
-    auto* hint = new QLabel(
-        QCoreApplication::translate("AreaChooser", "Własne łowiska: każde w folderze %1NAZWA/")
-            .arg(ownFolder),
-        this);
+    auto* hint = new QLabel(QCoreApplication::translate(
+                                "AreaChooser", "Własne tereny łowieckie: każdy w katalogu %1NAZWA/")
+                                .arg(ownFolder),
+                            this);
     hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     hint->setEnabled(false);
 
