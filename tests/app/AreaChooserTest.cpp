@@ -38,8 +38,9 @@ protected:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
-    // F7, and then the action on the chooser, once its modal showing has begun.
-    void WithChooser(std::function<void(AreaChooser&)> action) {
+    // F7 (or open), and then the action on the chooser, once its modal showing has begun.
+    void WithChooser(std::function<void(AreaChooser&)> action,
+                     const std::function<void()>& open = {}) {
         QTimer::singleShot(0, [action = std::move(action)] {
             auto* chooser = dynamic_cast<AreaChooser*>(QApplication::activeModalWidget());
             ASSERT_NE(chooser, nullptr);
@@ -47,7 +48,10 @@ protected:
             if (chooser->isVisible()) // a failed check above must not leave the test waiting
                 chooser->reject();
         });
-        Press(Qt::Key_F7);
+        if (open)
+            open();
+        else
+            Press(Qt::Key_F7);
     }
 };
 
@@ -91,7 +95,10 @@ TEST_F(AreaChooserWindow,
     EXPECT_TRUE(game_->table.ScoreFilePath().starts_with(home_.File("share/kluvian/areas/Tundra-")))
         << game_->table.ScoreFilePath();
 
-    WithChooser([&](AreaChooser& chooser) { selected = chooser.List()->currentRow(); });
+    // The menu item opens it as well, now with the area chosen selected.
+    selected = -1;
+    WithChooser([&](AreaChooser& chooser) { selected = chooser.List()->currentRow(); },
+                [this] { form_->areaCommand->trigger(); });
     EXPECT_EQ(selected, 3);
 }
 
