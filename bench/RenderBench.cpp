@@ -76,14 +76,14 @@ struct Fixture {
     TextureSlots textures;
     FakeSounds silence;
 
-    Fixture() {
+    explicit Fixture(int w = 800, int h = 600) : size{w, h, 1.0} {
         surface.setFormat(GameSurfaceFormat());
         surface.create();
         context.setFormat(GameSurfaceFormat());
         context.create();
         context.makeCurrent(&surface);
         fbo = std::make_unique<QOpenGLFramebufferObject>(
-            800, 600, QOpenGLFramebufferObject::CombinedDepthStencil);
+            w, h, QOpenGLFramebufferObject::CombinedDepthStencil);
         fbo->bind();
         ApplyFixedState();
         glEnable(GL_TEXTURE_2D);
@@ -101,25 +101,31 @@ struct Fixture {
         context.makeCurrent(&surface);
         fbo.reset();
     }
-    static constexpr DrawingSize kSize{800, 600, 1.0};
+    DrawingSize size;
 };
 
 void BM_FullFrame(benchmark::State& state) {
-    Fixture f;
+    Fixture f(int(state.range(0)), int(state.range(1)));
     if (!f.dialogs.shown.empty() || !f.world.state.Running) {
         state.SkipWithError("the generated area did not load; build the game first");
         return;
     }
     const double cpuBefore = ProcessCpuMs();
     for (auto _ : state) {
-        DrawFrame(LookOf(f.world, f.stats, f.textures, f.kSize), f.loader.Parts(), false);
+        DrawFrame(LookOf(f.world, f.stats, f.textures, f.size), f.loader.Parts(), false);
         glFinish();
     }
     state.counters["fps"] =
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuBefore) / double(state.iterations());
 }
-BENCHMARK(BM_FullFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullFrame)
+    ->Args({800, 600})
+    ->Args({1920, 1080})
+    ->Args({2560, 1440})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_ClearFrame(benchmark::State& state) {
     Fixture f;
@@ -139,10 +145,10 @@ void BM_PickPass(benchmark::State& state) {
     PickBuffer pick;
     // The game warms the pass up at start-up; so does the benchmark.
     pick.Bind(800, 600);
-    DrawFrame(LookOf(f.world, f.stats, f.textures, f.kSize), f.loader.Parts(), true);
+    DrawFrame(LookOf(f.world, f.stats, f.textures, f.size), f.loader.Parts(), true);
     for (auto _ : state) {
         pick.Bind(800, 600);
-        DrawFrame(LookOf(f.world, f.stats, f.textures, f.kSize), f.loader.Parts(), true);
+        DrawFrame(LookOf(f.world, f.stats, f.textures, f.size), f.loader.Parts(), true);
         benchmark::DoNotOptimize(pick.RedAt(400, 300));
     }
     pick.Release();
