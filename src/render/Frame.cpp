@@ -10,7 +10,6 @@
 namespace kluvian {
 namespace {
 
-
 // Tiles lie edge to edge: at its edges a tile must not blend in the texels of its opposite
 // edge, as a repeating texture does under linear filtering, which would draw a seam.
 void BindTileTexture(GLuint name) {
@@ -21,11 +20,24 @@ void BindTileTexture(GLuint name) {
 
 // A layer tile, over the part of its texture that shows: texture s = 0 lands at the tile's
 // right edge on the screen, so the layer pictures are shown mirrored left to right.
-void DrawTile(GLuint name, double x0, double edge, const VisiblePart& part) {
+// Coarse, it is sampled at the nearest texels and the texture keeps its own filter.
+void DrawTile(GLuint name, bool coarse, double x0, double edge, const VisiblePart& part) {
     BindTileTexture(name);
     const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
     const auto y = [&](float t) { return static_cast<float>(t * edge); };
+    GLint minFilter = GL_LINEAR;
+    GLint magFilter = GL_LINEAR;
+    if (coarse) {
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
     DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
+    if (coarse) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+    }
 }
 
 void DrawBird(const FrameLook& look, int group, const BirdLook& bird, bool pickMode) {
@@ -121,8 +133,8 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
             // without a multiply by white for each of the screen's pixels.
             glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
             for (std::size_t k = 0; k < kBackgroundTiles; ++k)
-                DrawTile(look.textures.BackLayerTex[k], double(k) * kBackTileEdge + look.BackScroll,
-                         kBackTileEdge, {});
+                DrawTile(look.textures.BackLayerTex[k], look.coarse,
+                         double(k) * kBackTileEdge + look.BackScroll, kBackTileEdge, {});
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         }
@@ -131,8 +143,9 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
             glColor4f(1, 1, 1, 1);
             // Blended, a tile's transparent rows change nothing: only the rest is drawn.
             for (std::size_t k = 0; k < kForegroundTiles; ++k)
-                DrawTile(look.textures.FrontLayerTex[k], double(k) * kFrontTileEdge + look.FrontScroll,
-                         kFrontTileEdge, parts.Of(look.textures.FrontLayerTex[k]));
+                DrawTile(look.textures.FrontLayerTex[k], look.coarse,
+                         double(k) * kFrontTileEdge + look.FrontScroll, kFrontTileEdge,
+                         parts.Of(look.textures.FrontLayerTex[k]));
         }
         DrawBirds(look, {Big}, PickMode);
         if (!PickMode) {

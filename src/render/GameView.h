@@ -87,6 +87,8 @@ private:
     void ReleaseResources();
 
     FrameLook Look() const;
+    // Whether the look is to be drawn coarsely, noting whether the player panned or aimed.
+    bool Coarse(const FrameLook& look);
 
     const World& world_;
     const FrameStats& stats_;
@@ -100,8 +102,9 @@ private:
     bool pollsPointer_ = false;
     std::optional<QPointF> polled_; // the pointer at the last reading, logical pixels
     long picturesShown_ = 0;
-    double shownMs_ = 0;  // when the last picture was presented
-    FrameLook shownLook_; // of the picture on the screen
+    double shownMs_ = 0;     // when the last picture was presented
+    FrameLook shownLook_;    // of the picture on the screen
+    double motionMs_ = -1e9; // when the player last panned or aimed
     // Last, so it goes first: what was made in it goes with it, on aboutToBeDestroyed.
     QOpenGLContext context_;
 };

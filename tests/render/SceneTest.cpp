@@ -95,6 +95,26 @@ TEST_F(Scene, ATileEdgeNeverTakesTheColourOfTheOppositeEdge) {
     EXPECT_EQ(At(400, 0), (Rgba{0, 0, 0, 255}));
 }
 
+TEST_F(Scene, ACoarsePictureSamplesTheLayersNearestAndLeavesTheirFilteringAsItWas) {
+    // Filtered as the game's textures are: a dark and a light half, blended in between.
+    const GLuint tile = TwoTone({0, 0, 0, 255}, {200, 0, 0, 255});
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    tex_.BackLayerTex.fill(tile);
+    const auto picture = [&](bool coarse) {
+        FrameLook look = LookOf(world_, stats_, tex_, {800, 600, 1.0});
+        look.coarse = coarse;
+        DrawFrame(look, parts_, false);
+        return gl_.Framebuffer().toImage();
+    };
+    const QImage filtered = picture(false);
+    EXPECT_EQ(filtered.pixelColor(500, 300).red(), 50); // a quarter of a texel into the light one
+    const QImage coarse = picture(true);
+    EXPECT_EQ(coarse.pixelColor(500, 300).red(), 0);
+    EXPECT_EQ(coarse.pixelColor(300, 300).red(), 200);
+    EXPECT_EQ(picture(false), filtered);
+}
+
 TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
     auto& tex = tex_;
     const GLuint grey = SolidTexture({100, 100, 100, 255});
