@@ -112,18 +112,24 @@ void BM_FullFrame(benchmark::State& state) {
     }
     const double cpuBefore = ProcessCpuMs();
     for (auto _ : state) {
-        DrawFrame(LookOf(f.world, f.stats, f.textures, f.size), f.loader.Parts(), false);
+        FrameLook look = LookOf(f.world, f.stats, f.textures, f.size);
+        look.coarse = state.range(2) != 0;
+        DrawFrame(look, f.loader.Parts(), false);
         glFinish();
     }
     state.counters["fps"] =
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuBefore) / double(state.iterations());
 }
+// The third argument: 0 at rest, 1 while the player pans or aims (layers sampled coarsely).
 BENCHMARK(BM_FullFrame)
-    ->Args({800, 600})
-    ->Args({1920, 1080})
-    ->Args({2560, 1440})
-    ->Args({3840, 2160})
+    ->Args({800, 600, 0})
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
+    ->Args({2560, 1440, 0})
+    ->Args({2560, 1440, 1})
+    ->Args({3840, 2160, 0})
+    ->Args({3840, 2160, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
