@@ -13,7 +13,9 @@
 #    first build (keys and pointer from the X server's test extension, pictures read back from
 #    the screen): F2 to playing, new pictures a second on the screen while aiming and panning
 #    with the CPU of the process from /proc/PID/stat and so the CPU per picture, pointer to
-#    cross-hair on the screen, resident memory after the loads.
+#    cross-hair on the screen, resident memory after the loads; then the same in full screen
+#    (F11) on the 1920 x 1080 virtual screen: new pictures a second while aiming and panning,
+#    CPU per picture, pointer to cross-hair.
 # The outside rounds of the builds alternate, so a machine that gets busier hurts all alike.
 set -euo pipefail
 # The probe finds the game's windows by their Polish titles.
@@ -24,7 +26,7 @@ data=$(cd "${DATA_DIR:-${builds[0]}/data}" && pwd)
 probe=${builds[0]}/kluvian-probe
 
 if [ -z "${DISPLAY:-}" ]; then
-  KLUVIAN_START_WM=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "${builds[@]}"
+  KLUVIAN_START_WM=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "${builds[@]}"
 fi
 if [ -n "${KLUVIAN_START_WM:-}" ]; then # a display of our own gets a window manager
   openbox >/dev/null 2>&1 &
@@ -43,8 +45,9 @@ done
 rm -f "$work/audio.raw"
 
 cpu_ticks() { awk '{ sub(/.*\) /, ""); print $12 + $13 }' "/proc/$pid/stat"; }
+# The real program from outside; with "full", in full screen and without the memory figures.
 outside() {
-  local build=$1 t0 c0 t1 c1 aim
+  local build=$1 mode=${2:-} t0 c0 t1 c1 aim
   mkdir -p "$work/exe"
   cp "$build/kluvian" "$work/exe/"
   ln -sfn "$data" "$work/exe/data"
@@ -54,13 +57,20 @@ outside() {
   win=$(xdotool search --sync --onlyvisible --name 'Kluvian wer' | head -n 1)
   xdotool windowactivate --sync "$win" 2>/dev/null || true
   sleep 1
+  if [ "$mode" = full ]; then
+    xdotool key --window "$win" F11
+    sleep 1.5
+  fi
   KLUVIAN_DRAWING=$("$probe" locate)
   export KLUVIAN_DRAWING
+  if [ "$mode" = full ]; then echo "Full screen, the drawing at:        $KLUVIAN_DRAWING"; fi
   "$probe" f2 | sed 's/^/first  /'
   sleep 1
-  echo "Resident after the first load:      $(awk '/VmRSS/ { printf "%.1f MB", $2 / 1000 }' "/proc/$pid/status")"
-  for _ in 1 2 3; do "$probe" f2 | sed 's/^/later  /'; sleep 0.7; done
-  echo "Resident after four loads:          $(awk '/VmRSS/ { printf "%.1f MB", $2 / 1000 }' "/proc/$pid/status")"
+  if [ "$mode" != full ]; then
+    echo "Resident after the first load:      $(awk '/VmRSS/ { printf "%.1f MB", $2 / 1000 }' "/proc/$pid/status")"
+    for _ in 1 2 3; do "$probe" f2 | sed 's/^/later  /'; sleep 0.7; done
+    echo "Resident after four loads:          $(awk '/VmRSS/ { printf "%.1f MB", $2 / 1000 }' "/proc/$pid/status")"
+  fi
   t0=$(date +%s.%N)
   c0=$(cpu_ticks)
   aim=$("$probe" aim 6)
@@ -82,5 +92,9 @@ for round in 1 2; do
   for build in "${builds[@]}"; do
     echo "== the real program from outside, round $round: $build"
     outside "$build"
+  done
+  for build in "${builds[@]}"; do
+    echo "== the real program from outside in full screen, round $round: $build"
+    outside "$build" full
   done
 done
