@@ -75,6 +75,30 @@ TEST_F(GameViewTest, PresentsAPictureOnlyWhenItDiffersFromTheOneOnTheScreen) {
     EXPECT_EQ(view_.PicturesShown(), shown + 4);
 }
 
+TEST_F(GameViewTest, OnALargeDrawingThePictureIsDrawnAgainOnceThePlayerHoldsStill) {
+    world_.state.Running = true;
+    view_.ShowFrame(false);
+    const long shown = view_.PicturesShown();
+    world_.state.MouseX = 20;
+    view_.ShowFrame(false);
+    clock_.steady += 1000;
+    view_.ShowFrame(false); // 800 x 600 is always drawn in full: nothing to draw again
+    EXPECT_EQ(view_.PicturesShown(), shown + 1);
+
+    view_.resize(1280, 800);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view_.Size().width >= 1280; }, 2000));
+    view_.ShowFrame(false);
+    const long large = view_.PicturesShown();
+    world_.state.MouseX = 40; // aiming: drawn coarsely
+    view_.ShowFrame(false);
+    view_.ShowFrame(false);
+    EXPECT_EQ(view_.PicturesShown(), large + 1);
+    clock_.steady += 300; // held still: the same world drawn in full
+    view_.ShowFrame(false);
+    view_.ShowFrame(false);
+    EXPECT_EQ(view_.PicturesShown(), large + 2);
+}
+
 TEST_F(GameViewTest, PolledPointerMovesTheCrossHairOnlyWhereTheDrawingItselfIsUnderIt) {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         GTEST_SKIP() << "only X is polled for the pointer";
