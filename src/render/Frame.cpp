@@ -18,26 +18,41 @@ void BindTileTexture(GLuint name) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
-// A layer tile, over the part of its texture that shows: texture s = 0 lands at the tile's
-// right edge on the screen, so the layer pictures are shown mirrored left to right.
-// Coarse, it is sampled at the nearest texels and the texture keeps its own filter.
-void DrawTile(GLuint name, bool coarse, double x0, double edge, const VisiblePart& part) {
-    BindTileTexture(name);
-    const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
-    const auto y = [&](float t) { return static_cast<float>(t * edge); };
-    GLint minFilter = GL_LINEAR;
-    GLint magFilter = GL_LINEAR;
-    if (coarse) {
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
+// Coarse, the bound texture is sampled at its nearest texels while this lives; it keeps
+// its own filter.
+class CoarseSampling {
+public:
+    explicit CoarseSampling(bool coarse) : coarse_(coarse) {
+        if (!coarse_)
+            return;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter_);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter_);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     }
-    DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
-    if (coarse) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+    ~CoarseSampling() {
+        if (!coarse_)
+            return;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter_);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter_);
     }
+    CoarseSampling(const CoarseSampling&) = delete;
+    CoarseSampling& operator=(const CoarseSampling&) = delete;
+
+private:
+    bool coarse_;
+    GLint minFilter_ = GL_LINEAR;
+    GLint magFilter_ = GL_LINEAR;
+};
+
+// A layer tile, over the part of its texture that shows: texture s = 0 lands at the tile's
+// right edge on the screen, so the layer pictures are shown mirrored left to right.
+void DrawTile(GLuint name, bool coarse, double x0, double edge, const VisiblePart& part) {
+    BindTileTexture(name);
+    const CoarseSampling sampling(coarse);
+    const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
+    const auto y = [&](float t) { return static_cast<float>(t * edge); };
+    DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
 }
 
 void DrawBird(const FrameLook& look, int group, const BirdLook& bird, bool pickMode) {
@@ -68,8 +83,11 @@ void DrawHud(const FrameLook& look, const VisibleParts& parts) {
     const GLuint cartridge = look.textures.AmmoTex;
     for (std::int32_t i = 1; i <= look.Ammo; ++i) {
         glBindTexture(GL_TEXTURE_2D, cartridge);
+        const CoarseSampling sampling(look.coarse);
         DrawSpritePart(false, (i - 1) * 30 - 90, 0, 128, parts.Of(cartridge));
     }
+    // The texts take the colour they are given.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     const std::string fps = FpsText(float(look.fps));
     const auto fpsLength = static_cast<std::int32_t>(fps.size());
     const auto text = [&](std::string_view s, std::int32_t x, std::int32_t y, std::int32_t size,
@@ -129,8 +147,8 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
 
         if (!PickMode) {
             glColor4f(1, 1, 1, 1);
-            // Up to the head-up display everything is drawn untinted: the texel as it is,
-            // without a multiply by white for each of the screen's pixels.
+            // Up to the head-up display's texts everything is drawn untinted: the texel as
+            // it is, without a multiply by white for each of the screen's pixels.
             glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
             for (std::size_t k = 0; k < kBackgroundTiles; ++k)
                 DrawTile(look.textures.BackLayerTex[k], look.coarse,
@@ -149,7 +167,6 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
         }
         DrawBirds(look, {Big}, PickMode);
         if (!PickMode) {
-            glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
             DrawHud(look, parts);
             // Paused, the system pointer shows instead of the cross-hair.
             if (look.paused)
