@@ -50,11 +50,12 @@ void SaveTableBeforeClose(ScoreTable& table, Dialogs& dialogs) {
 }
 
 void SaveTableAtEntry(ScoreTable& table, Dialogs& dialogs) {
-    SaveAsking(table, dialogs,
-               QCoreApplication::translate(
-                   "SaveOnClose",
-                   "Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.\n"
-                   "Spróbować jeszcze raz? Jeśli nie, gra spróbuje zapisać wyniki przy zamknięciu."));
+    SaveAsking(
+        table, dialogs,
+        QCoreApplication::translate(
+            "SaveOnClose",
+            "Nie udało się zapisać tabeli wyników do pliku „wynik.ok”.\n"
+            "Spróbować jeszcze raz? Jeśli nie, gra spróbuje zapisać wyniki przy zamknięciu."));
 }
 
 std::optional<std::string> SaveTableQuietly(ScoreTable& table) {
