@@ -28,8 +28,7 @@ QImage Panorama(const std::string& dir, QSize size) {
 
 AreaChoosing::AreaChoosing(Hunt& hunt, ScoreTable& table, Dialogs& dialogs)
     : hunt_(hunt), table_(table), dialogs_(dialogs),
-      previews_(std::make_unique<AreaPreviews>(Panorama)),
-      played_(hunt.GameWorld().state.areaPath) {}
+      previews_(std::make_unique<AreaPreviews>(Panorama)) {}
 
 AreaChoosing::~AreaChoosing() = default;
 
@@ -37,7 +36,8 @@ bool AreaChoosing::Choose(QWidget* owner) {
     const std::string exeDir = hunt_.GameWorld().state.ExeDir;
     const std::string userDir = UserDataDir();
     const std::string ownDir = OwnAreasDir(userDir);
-    std::vector<FoundArea> areas = FindAreas(exeDir + std::string(kDataFolder), ownDir, played_);
+    const std::string& played = hunt_.Area();
+    std::vector<FoundArea> areas = FindAreas(exeDir + std::string(kDataFolder), ownDir, played);
     std::vector<AreaChooser::Entry> entries;
     for (const FoundArea& area : areas) {
         QStringList missing;
@@ -46,7 +46,7 @@ bool AreaChoosing::Choose(QWidget* owner) {
         entries.push_back(
             {QString::fromStdString(area.name), QString::fromStdString(area.dir), missing});
     }
-    AreaChooser chooser(owner, std::move(entries), int(FindPlayed(areas, played_)),
+    AreaChooser chooser(owner, std::move(entries), int(FindPlayed(areas, played)),
                         QString::fromStdString(ownDir), *previews_);
     if (chooser.exec() != QDialog::Accepted || chooser.Chosen() < 0)
         return false;
@@ -62,7 +62,6 @@ bool AreaChoosing::Choose(QWidget* owner) {
     }
     RememberArea(settings_, chosen);
     hunt_.SetArea(areaPath);
-    played_ = areaPath;
     return true;
 }
 

@@ -18,7 +18,6 @@ class ScoreTable;
 // The work of F7: the area chooser, and the area chosen made the one the game plays.
 class AreaChoosing {
 public:
-    // The area played at first is the hunt's.
     AreaChoosing(Hunt& hunt, ScoreTable& table, Dialogs& dialogs);
     ~AreaChoosing();
 
@@ -35,7 +34,6 @@ private:
     Dialogs& dialogs_;
     PlayerSettings settings_;
     std::unique_ptr<AreaPreviews> previews_;
-    std::string played_; // as GameState::areaPath names it
 };
 
 } // namespace kluvian

@@ -66,6 +66,8 @@ public:
     // The next load plays this area's folder (with a trailing '/'), or the game's own when
     // empty.
     void SetArea(std::string areaDir);
+    // The area the next load plays, as SetArea names it.
+    const std::string& Area() const { return nextArea_ ? *nextArea_ : world_.state.areaPath; }
 
     // The generator's draw, for the score table's ranking.
     std::uint32_t RandomBelow(std::uint32_t n) { return world_.random.RandomBelow(n); }
