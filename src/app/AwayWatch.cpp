@@ -13,7 +13,7 @@ namespace {
 constexpr int kAwayMs = 250;
 // A compositor may give the focus to no window when one of the game's windows goes while it
 // has the focus, and back to the game's window a little later (weston: 0.8 - 1 s after the
-// loading window or the help has gone).
+// loading window or the help has gone); a busy one may be as slow to focus a new dialog.
 constexpr int kSettleMs = 2000;
 
 } // namespace
@@ -34,7 +34,10 @@ AwayWatch::AwayWatch(QWidget& window) : window_(window) {
             return;
         }
         const bool ownWindowWent = lastFocus_ != nullptr && !lastFocus_->isVisible();
-        away_.start(ownWindowWent ? kSettleMs : kAwayMs);
+        // A dialog of the game's own (the help, a question) is on its way to the focus; a
+        // busy compositor may take longer than a move between windows takes to give it.
+        const bool ownDialogCame = QGuiApplication::modalWindow() != nullptr;
+        away_.start(ownWindowWent || ownDialogCame ? kSettleMs : kAwayMs);
     });
     window_.installEventFilter(this);
 }
