@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include <span>
+
 namespace kluvian {
 namespace {
 
@@ -45,14 +47,16 @@ private:
     GLint magFilter_ = GL_LINEAR;
 };
 
-// A layer tile, over the part of its texture that shows: texture s = 0 lands at the tile's
+// A layer tile, over the pieces of its texture that show: texture s = 0 lands at the tile's
 // right edge on the screen, so the layer pictures are shown mirrored left to right.
-void DrawTile(GLuint name, bool coarse, double x0, double edge, const VisiblePart& part) {
+void DrawTile(GLuint name, bool coarse, double x0, double edge,
+              std::span<const VisiblePart> pieces) {
     BindTileTexture(name);
     const CoarseSampling sampling(coarse);
     const auto x = [&](float s) { return static_cast<float>(x0 + s * edge); };
     const auto y = [&](float t) { return static_cast<float>(t * edge); };
-    DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
+    for (const VisiblePart& part : pieces)
+        DrawTexturePart(x(part.s0), x(part.s1), y(part.t0), y(part.t1), part);
 }
 
 void DrawBird(const FrameLook& look, int group, const BirdLook& bird, bool pickMode) {
@@ -150,20 +154,28 @@ void DrawFrame(const FrameLook& look, const VisibleParts& parts, bool PickMode) 
             // Up to the head-up display's texts everything is drawn untinted: the texel as
             // it is, without a multiply by white for each of the screen's pixels.
             glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+            const VisiblePart whole;
             for (std::size_t k = 0; k < kBackgroundTiles; ++k)
                 DrawTile(look.textures.BackLayerTex[k], look.coarse,
-                         double(k) * kBackTileEdge + look.BackScroll, kBackTileEdge, {});
+                         double(k) * kBackTileEdge + look.BackScroll, kBackTileEdge, {&whole, 1});
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         }
         DrawBirds(look, {Small, Medium}, PickMode);
         if (!PickMode) {
             glColor4f(1, 1, 1, 1);
-            // Blended, a tile's transparent rows change nothing: only the rest is drawn.
-            for (std::size_t k = 0; k < kForegroundTiles; ++k)
-                DrawTile(look.textures.FrontLayerTex[k], look.coarse,
-                         double(k) * kFrontTileEdge + look.FrontScroll, kFrontTileEdge,
-                         parts.Of(look.textures.FrontLayerTex[k]));
+            // Blended, a tile's transparent texels change nothing: only what shows something
+            // is drawn. While the player pans or aims, that is the pieces of the tile, sky
+            // between its trees left out; at rest the one rectangle around them, as the
+            // pieces' edges can move a filtered texel's weights by a rounding step.
+            for (std::size_t k = 0; k < kForegroundTiles; ++k) {
+                const GLuint name = look.textures.FrontLayerTex[k];
+                const VisiblePart bounds = parts.Of(name);
+                DrawTile(name, look.coarse, double(k) * kFrontTileEdge + look.FrontScroll,
+                         kFrontTileEdge,
+                         look.coarse ? std::span(parts.PiecesOf(name))
+                                     : std::span<const VisiblePart>(&bounds, 1));
+            }
         }
         DrawBirds(look, {Big}, PickMode);
         if (!PickMode) {

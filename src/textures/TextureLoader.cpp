@@ -84,7 +84,7 @@ bool TextureLoader::UploadOrShow(const DecodeResult& result, GLuint& slot) {
     const Picture& picture = *result.picture;
     slot = UploadTexture(std::uint16_t(picture.width), std::uint16_t(picture.height),
                          picture.channels == 4 ? GL_RGBA : GL_RGB, picture.pixels.data());
-    parts_.Set(slot, MeasureVisiblePart(picture));
+    parts_.Set(slot, picture);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <unordered_map>
+#include <vector>
 
 namespace kluvian {
 
@@ -25,20 +26,40 @@ struct VisiblePart {
 // other sides); for a picture with nothing visible, an empty part (t0 == t1).
 VisiblePart MeasureVisiblePart(const Picture& picture);
 
+// The same in pieces: rectangles of whole blocks of texels, side by side, covering every
+// block that has a texel showing within two texels of it and leaving out the others. A
+// layer's sky between its trees is left out too, not only the rows above them. Nothing
+// visible, no pieces; a picture MeasureVisiblePart cannot tell about, one whole piece.
+std::vector<VisiblePart> MeasureVisiblePieces(const Picture& picture);
+
 // The visible parts of the textures the loader made, by texture name.
 class VisibleParts {
 public:
     // The whole texture for a name never measured.
     VisiblePart Of(GLuint name) const {
         const auto found = parts_.find(name);
-        return found == parts_.end() ? VisiblePart{} : found->second;
+        return found == parts_.end() ? VisiblePart{} : found->second.bounds;
     }
-    void Set(GLuint name, const VisiblePart& part) { parts_[name] = part; }
+    const std::vector<VisiblePart>& PiecesOf(GLuint name) const {
+        static const std::vector<VisiblePart> whole{VisiblePart{}};
+        const auto found = parts_.find(name);
+        return found == parts_.end() ? whole : found->second.pieces;
+    }
+    void Set(GLuint name, const VisiblePart& part, std::vector<VisiblePart> pieces) {
+        parts_[name] = {part, std::move(pieces)};
+    }
+    void Set(GLuint name, const Picture& picture) {
+        Set(name, MeasureVisiblePart(picture), MeasureVisiblePieces(picture));
+    }
     // A deleted texture's name may come back for another picture.
     void Forget(GLuint name) { parts_.erase(name); }
 
 private:
-    std::unordered_map<GLuint, VisiblePart> parts_;
+    struct Measured {
+        VisiblePart bounds;
+        std::vector<VisiblePart> pieces;
+    };
+    std::unordered_map<GLuint, Measured> parts_;
 };
 
 } // namespace kluvian

@@ -210,8 +210,10 @@ TEST_F(Scene, CrosshairIsCentredOnTheMouseAndScaled) {
 }
 
 TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
-    // A foreground tile shown in its lower rows only, and a cartridge of a few columns, both
-    // filtered and blended as the loader's textures are, over a background of another colour.
+    // A foreground tile shown in its lower rows only, with a wide gap of sky between its two
+    // sides, and a cartridge of a few columns, both filtered and blended as the loader's
+    // textures are, over a background of another colour; at rest and while the player moves,
+    // when the tile is drawn in pieces.
     Picture layer{64, 64, 4, std::vector<std::uint8_t>(64 * 64 * 4, 0)};
     Picture cartridge{32, 32, 4, std::vector<std::uint8_t>(32 * 32 * 4, 0)};
     const auto paint = [](Picture& p, int x, int y, std::uint8_t r, std::uint8_t a) {
@@ -220,7 +222,8 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
     };
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 64; ++x)
-            paint(layer, x, y, 200, std::uint8_t(y < 12 ? 255 : 255 - 20 * (y - 11)));
+            if (x < 8 || x >= 56)
+                paint(layer, x, y, 200, std::uint8_t(y < 12 ? 255 : 255 - 20 * (y - 11)));
     for (int y = 3; y < 22; ++y)
         for (int x = 10; x < 15; ++x)
             paint(cartridge, x, y, 250, 180);
@@ -230,17 +233,23 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
     tex.AmmoTex = UploadTexture(32, 32, GL_RGBA, cartridge.pixels.data());
     world_.state.Ammo = 8;
     world_.state.FrontScroll = -150.5;
-    const auto picture = [&] {
-        Render();
-        QImage image = gl_.Framebuffer().toImage();
-        return image;
+    const auto picture = [&](bool coarse) {
+        FrameLook look = LookOf(world_, stats_, tex_, {800, 600, 1.0});
+        look.coarse = coarse;
+        DrawFrame(look, parts_, false);
+        return gl_.Framebuffer().toImage();
     };
-    const QImage whole = picture();
-    parts_.Set(tex.FrontLayerTex[0], MeasureVisiblePart(layer));
-    parts_.Set(tex.AmmoTex, MeasureVisiblePart(cartridge));
-    ASSERT_LT(parts_.Of(tex.FrontLayerTex[0]).t1, 0.5f); // most of the tile is left out
+    const QImage whole = picture(false);
+    const QImage wholeCoarse = picture(true);
+    parts_.Set(tex.FrontLayerTex[0], layer);
+    parts_.Set(tex.AmmoTex, cartridge);
+    for (const VisiblePart& piece : parts_.PiecesOf(tex.FrontLayerTex[0])) {
+        ASSERT_LE(piece.t1, 0.5f); // most of the tile is left out, the gap too
+        ASSERT_TRUE(piece.s1 <= 0.5f || piece.s0 >= 0.5f);
+    }
     ASSERT_LT(parts_.Of(tex.AmmoTex).s1 - parts_.Of(tex.AmmoTex).s0, 0.5f);
-    EXPECT_EQ(picture(), whole);
+    EXPECT_EQ(picture(false), whole);
+    EXPECT_EQ(picture(true), wholeCoarse);
 }
 
 TEST_F(Scene, PickingPassPaintsEachBirdInItsIdAndNothingElse) {

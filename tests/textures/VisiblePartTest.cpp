@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace kluvian {
 namespace {
 
@@ -22,6 +25,41 @@ TEST(MeasureVisiblePart, KeepsTwoTexelsAroundWhatShowsAndTheWholeOfWhatItCannotT
               VisiblePart{});
     EXPECT_EQ(MeasureVisiblePart({12, 8, 4, std::vector<std::uint8_t>(12 * 8 * 4, 0)}),
               VisiblePart{});
+}
+
+TEST(MeasureVisiblePieces, CoverEveryTexelNearOneThatShowsOnceAndLeaveOutTheSkyBetween) {
+    // Two trees on a 64 x 64 layer, far apart, and sky between and above them.
+    Picture layer{64, 64, 4, std::vector<std::uint8_t>(64 * 64 * 4, 0)};
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 64; ++x)
+            if (std::abs(x - 6) < 5 - y / 8 || std::abs(x - 50) < 8 - y / 5)
+                layer.pixels[std::size_t((y * 64 + x) * 4 + 3)] = 200;
+    const std::vector<VisiblePart> pieces = MeasureVisiblePieces(layer);
+    const auto covering = [&](int x, int y) {
+        const float s = (float(x) + 0.5f) / 64, t = (float(y) + 0.5f) / 64;
+        return std::count_if(pieces.begin(), pieces.end(), [&](const VisiblePart& p) {
+            return p.s0 <= s && s < p.s1 && p.t0 <= t && t < p.t1;
+        });
+    };
+    int covered = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            bool near = false;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    near = near || (x + dx >= 0 && x + dx < 64 && y + dy >= 0 && y + dy < 64 &&
+                                    layer.pixels[std::size_t(((y + dy) * 64 + x + dx) * 4 + 3)]);
+            const auto times = covering(x, y);
+            EXPECT_LE(times, 1) << x << "," << y;
+            EXPECT_TRUE(!near || times == 1) << x << "," << y;
+            covered += int(times);
+        }
+    EXPECT_EQ(covering(28, 5), 0); // the sky between the trees
+    EXPECT_LT(covered, 64 * 32); // less than the rows that show something
+
+    EXPECT_TRUE(MeasureVisiblePieces({8, 8, 4, std::vector<std::uint8_t>(8 * 8 * 4, 0)}).empty());
+    EXPECT_EQ(MeasureVisiblePieces({8, 8, 3, std::vector<std::uint8_t>(8 * 8 * 3, 0)}),
+              std::vector<VisiblePart>{VisiblePart{}});
 }
 
 } // namespace
