@@ -93,6 +93,8 @@ AudioSystem::AudioSystem() {
     }
     Mix_Init(MIX_INIT_MP3);
     driver_ = CurrentDriver();
+    if (!silent_)
+        priority_.Watch();
     if (QCoreApplication::instance() != nullptr) {
         QObject::connect(&watch_, &QTimer::timeout, &watch_, [this] { Watch(); });
         watch_.start(kWatchMs);
@@ -106,6 +108,8 @@ AudioSystem::~AudioSystem() {
 }
 
 void AudioSystem::Watch() {
+    if (!silent_)
+        priority_.RaiseWhenKnown();
     if (OutputRemoved() && !silent_) {
         silent_ = true;
         silentLooks_ = 0;
@@ -142,6 +146,8 @@ void AudioSystem::Reopen() {
         return;
     }
     driver_ = CurrentDriver();
+    if (!silent_)
+        priority_.Watch();
     OutputRemoved(); // what the closed device left in the queue
     for (MixerUser* user : users_)
         user->MixerOpened();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/MixerPriority.h"
+
 #include <QTimer>
 
 #include <SDL_mixer.h>
@@ -49,8 +51,10 @@ public:
 
     // One look at the device, made every second by a timer of its own where the program
     // runs Qt's event loop: notices a device removed, and while silent tries to open one
-    // after 1, 2, 4, ... up to kMaxRetryGap looks.
+    // after 1, 2, 4, ... up to kMaxRetryGap looks. With a device, raises the mixer's thread
+    // to a realtime policy (see MixerPriority).
     void Watch();
+    bool MixerRealtime() const { return priority_.Raised(); }
     static constexpr int kMaxRetryGap = 64;
 
 private:
@@ -67,6 +71,7 @@ private:
     int silentLooks_ = 0; // looks since the last try, while silent
     int retryGap_ = 1;
     std::vector<MixerUser*> users_;
+    MixerPriority priority_;
     QTimer watch_;
 };
 

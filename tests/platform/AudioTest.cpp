@@ -5,11 +5,14 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <lame/lame.h>
+#include <sched.h>
 
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -139,6 +142,36 @@ TEST(AudioSystem, AfterTheDeviceWentAwayTheMusicGoesOnWhereItWasAndTheNextShotIs
     EXPECT_NEAR(Mix_GetMusicPosition(nullptr), 1.5, 0.1);
     EXPECT_TRUE(shot.Play(wav));
     EXPECT_EQ(Mix_Playing(ShotSound::kChannel), 1);
+}
+
+TEST(AudioSystem, RaisesTheMixersThreadToARealtimePolicyWhereTheSystemGrantsIt) {
+    // Whether the process may raise a thread of its own, tried on a thread made for it.
+    bool mayItself = false;
+    std::thread([&] {
+        sched_param param{};
+        param.sched_priority = 1;
+        mayItself = sched_setscheduler(0, SCHED_RR, &param) == 0;
+    }).join();
+    if (!mayItself)
+        GTEST_SKIP() << "only RealtimeKit could raise a thread here";
+    AudioSystem audio;
+    // The thread makes itself known with the next buffer it mixes.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            audio.Watch();
+            return audio.MixerRealtime();
+        },
+        std::chrono::seconds(2)));
+    int realtime = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
+        if (name.starts_with("SDLAudio"))
+            realtime += (sched_getscheduler(std::stoi(task.path().filename())) &
+                         ~SCHED_RESET_ON_FORK) == SCHED_RR;
+    }
+    EXPECT_EQ(realtime, 1);
 }
 
 TEST(MediaPlayer, OpeningAMissingEmptyOrDamagedFileThrowsAndLeavesItClosed) {
