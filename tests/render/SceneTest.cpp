@@ -57,6 +57,13 @@ protected:
         glClearColor(0, 0, 0, 1);
         DrawFrame(LookOf(world_, stats_, tex_, {800, 600, 1.0}), parts_, pick);
     }
+    // The frame as drawn, at rest or while the player pans or aims.
+    QImage Drawn(bool coarse) {
+        FrameLook look = LookOf(world_, stats_, tex_, {800, 600, 1.0});
+        look.coarse = coarse;
+        DrawFrame(look, parts_, false);
+        return gl_.Framebuffer().toImage();
+    }
     Rgba At(int x, int y) { return gl_.Pixel(x, y); }
     TChicken& Bird(int group, int i) { return world_.birds(group, i); }
 };
@@ -101,18 +108,12 @@ TEST_F(Scene, ACoarsePictureSamplesTheLayersNearestAndLeavesTheirFilteringAsItWa
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     tex_.BackLayerTex.fill(tile);
-    const auto picture = [&](bool coarse) {
-        FrameLook look = LookOf(world_, stats_, tex_, {800, 600, 1.0});
-        look.coarse = coarse;
-        DrawFrame(look, parts_, false);
-        return gl_.Framebuffer().toImage();
-    };
-    const QImage filtered = picture(false);
+    const QImage filtered = Drawn(false);
     EXPECT_EQ(filtered.pixelColor(500, 300).red(), 50); // a quarter of a texel into the light one
-    const QImage coarse = picture(true);
+    const QImage coarse = Drawn(true);
     EXPECT_EQ(coarse.pixelColor(500, 300).red(), 0);
     EXPECT_EQ(coarse.pixelColor(300, 300).red(), 200);
-    EXPECT_EQ(picture(false), filtered);
+    EXPECT_EQ(Drawn(false), filtered);
 }
 
 TEST_F(Scene, ForegroundHidesSmallAndMediumBirdsButNeverBigOnes) {
@@ -233,14 +234,8 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
     tex.AmmoTex = UploadTexture(32, 32, GL_RGBA, cartridge.pixels.data());
     world_.state.Ammo = 8;
     world_.state.FrontScroll = -150.5;
-    const auto picture = [&](bool coarse) {
-        FrameLook look = LookOf(world_, stats_, tex_, {800, 600, 1.0});
-        look.coarse = coarse;
-        DrawFrame(look, parts_, false);
-        return gl_.Framebuffer().toImage();
-    };
-    const QImage whole = picture(false);
-    const QImage wholeCoarse = picture(true);
+    const QImage whole = Drawn(false);
+    const QImage wholeCoarse = Drawn(true);
     parts_.Set(tex.FrontLayerTex[0], layer);
     parts_.Set(tex.AmmoTex, cartridge);
     for (const VisiblePart& piece : parts_.PiecesOf(tex.FrontLayerTex[0])) {
@@ -248,8 +243,8 @@ TEST_F(Scene, DrawingOnlyTheVisiblePartsOfTheTexturesLeavesThePictureAsItWas) {
         ASSERT_TRUE(piece.s1 <= 0.5f || piece.s0 >= 0.5f);
     }
     ASSERT_LT(parts_.Of(tex.AmmoTex).s1 - parts_.Of(tex.AmmoTex).s0, 0.5f);
-    EXPECT_EQ(picture(false), whole);
-    EXPECT_EQ(picture(true), wholeCoarse);
+    EXPECT_EQ(Drawn(false), whole);
+    EXPECT_EQ(Drawn(true), wholeCoarse);
 }
 
 TEST_F(Scene, PickingPassPaintsEachBirdInItsIdAndNothingElse) {
